@@ -1,0 +1,22 @@
+// The multiplication chooser: one or two digits in the multiplier.
+#pragma once
+
+#include "app/runtime/screen.h"
+
+namespace abacolo {
+
+class Chooser : public Screen {
+    Q_OBJECT
+public:
+    explicit Chooser(Program& program);
+
+    void Form_Load() override;
+
+    void cmd1_Click();
+    void cmd2_Click();
+
+protected:
+    void frameClosed() override;
+};
+
+} // namespace abacolo

@@ -1,0 +1,102 @@
+// One screen's controls as data, the way the design lists them: name, kind, place in twips, caption,
+// colour, font, alignment, tab index and visibility. FormBuilder turns such a table into widgets.
+#pragma once
+
+#include <optional>
+
+namespace abacolo {
+
+constexpr int twipsPerPixel = 15; // 1440 twips per inch at 96 pixels per inch
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+namespace colours {
+constexpr Rgb blue{0, 0, 255};
+constexpr Rgb green{0, 192, 0};
+constexpr Rgb darkGreen{0, 128, 0};
+constexpr Rgb red{255, 0, 0};
+constexpr Rgb black{0, 0, 0};
+} // namespace colours
+
+struct FontSpec {
+    const char* family = nullptr; // nullptr: the toolkit's default font
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+namespace fonts {
+constexpr FontSpec toolkit{};
+constexpr FontSpec digits{"MS Sans Serif", 12, true, false};
+constexpr FontSpec operation{"MS Sans Serif", 13.5, false, false};
+constexpr FontSpec message{"Comic Sans MS", 18, true, false};
+} // namespace fonts
+
+enum class Kind {
+    TextBox,       // a digit box or other text box the pupil types into
+    HiddenBox,     // a text box that holds a value for other screens and is never shown
+    Label,
+    Button,
+    PictureButton, // a button that shows only a picture; `text` is the picture's resource path
+    Picture,       // a fixed picture; `text` is its resource path
+    Line,          // a grid line from (left, top) to (width, height) read as x2, y2
+};
+
+enum class Align { Left, Centre, Right };
+
+struct ControlSpec {
+    const char* name = "";
+    Kind kind = Kind::Label;
+    int left = 0; // twips
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    const char* text = "";       // caption, initial text, or the picture's resource path
+    std::optional<Rgb> colour{}; // text colour; none keeps the default
+    FontSpec font = fonts::toolkit;
+    Align align = Align::Centre;
+    int tab = -1;                     // tab index; -1 for controls that never take the focus
+    bool visible = true;
+    const char* accessible = nullptr; // spoken name of a control without text; a picture's description
+    bool border = false;              // a single-line border around a label
+};
+
+struct FormSpec {
+    const char* title = "";
+    int clientWidth = 0; // twips
+    int clientHeight = 0;
+    Rgb background{};
+};
+
+} // namespace abacolo
+
+namespace abacolo {
+
+constexpr int digitBoxWidth = 495;
+constexpr int digitBoxHeight = 420;
+constexpr int gridLabelWidth = 495;
+constexpr int gridLabelHeight = 375;
+
+// A digit box of a column grid: "MS Sans Serif" 12 pt bold, centred, no length limit, no key filter.
+constexpr ControlSpec digitBox(const char* name, int left, int top, std::optional<Rgb> colour, int tab,
+                               int height = digitBoxHeight) {
+    return {.name = name, .kind = Kind::TextBox, .left = left, .top = top, .width = digitBoxWidth,
+            .height = height, .colour = colour, .font = fonts::digits, .tab = tab};
+}
+
+// A column head or a sign beside a grid row, in the digit font.
+constexpr ControlSpec gridLabel(const char* name, const char* caption, int left, int top,
+                                std::optional<Rgb> colour = {}) {
+    return {.name = name, .kind = Kind::Label, .left = left, .top = top, .width = gridLabelWidth,
+            .height = gridLabelHeight, .text = caption, .colour = colour, .font = fonts::digits};
+}
+
+constexpr ControlSpec gridLine(const char* name, int x1, int y1, int x2, int y2) {
+    return {.name = name, .kind = Kind::Line, .left = x1, .top = y1, .width = x2, .height = y2};
+}
+
+} // namespace abacolo

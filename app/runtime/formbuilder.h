@@ -1,0 +1,35 @@
+// Turns a table of ControlSpec rows into the widgets of a screen: places (twips / 15 = pixels), fonts,
+// colours, alignment, visibility and accessible names. The tab chain is set once a screen has all its
+// controls (see Screen::finishTabOrder).
+#pragma once
+
+#include "app/runtime/controlspec.h"
+
+#include <QColor>
+#include <QLine>
+#include <QRect>
+#include <QWidget>
+
+#include <span>
+
+namespace abacolo {
+
+int pixels(int twips);
+QRect pixelRect(const ControlSpec& spec);
+QColor toColor(Rgb rgb);
+
+// The spoken name of a digit box from its name: "txtda2" on a screen whose row "2" is the second
+// addend gives "decine, secondo addendo". Empty for names that are not digit boxes.
+struct RowName {
+    const char* suffix;
+    const char* spoken;
+};
+QString spokenDigitBox(const QString& name, std::span<const RowName> rows);
+
+// Creates the widget for one row of a table as a child of `form`; nullptr for lines, which the screen
+// paints itself.
+QWidget* buildControl(const ControlSpec& spec, QWidget* form);
+
+QLine pixelLine(const ControlSpec& spec);
+
+} // namespace abacolo

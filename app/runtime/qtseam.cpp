@@ -1,0 +1,17 @@
+#include "app/runtime/qtseam.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace abacolo {
+
+void QtSeam::beep() { QApplication::beep(); }
+
+void QtSeam::endProgram() { QCoreApplication::exit(0); }
+
+QSize QtSeam::displaySize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().size() : QSize();
+}
+
+} // namespace abacolo

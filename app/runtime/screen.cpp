@@ -1,0 +1,158 @@
+#include "app/runtime/screen.h"
+
+#include "app/program.h"
+#include "app/runtime/formbuilder.h"
+#include "app/runtime/screenseam.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace abacolo {
+
+Screen::Screen(Program& program, ScreenId id, const FormSpec& form)
+    : QWidget(nullptr), m_program(program), m_id(id) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QString::fromUtf8(form.title));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/abacolo.svg")));
+    setFixedSize(pixels(form.clientWidth), pixels(form.clientHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, toColor(form.background));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void Screen::addControls(std::span<const ControlSpec> table) {
+    for (const ControlSpec& spec : table) {
+        if (spec.kind == Kind::Line) {
+            m_lines.push_back(pixelLine(spec));
+            continue;
+        }
+        QWidget* widget = buildControl(spec, this);
+        m_controls.insert(widget->objectName(), widget);
+        if (spec.tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            m_tabbed.emplace_back(spec.tab, widget);
+    }
+}
+
+void Screen::finishTabOrder() {
+    std::stable_sort(m_tabbed.begin(), m_tabbed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < m_tabbed.size(); ++i)
+        QWidget::setTabOrder(m_tabbed[i - 1].second, m_tabbed[i].second);
+}
+
+QList<QWidget*> Screen::tabOrder() const {
+    QList<QWidget*> order;
+    for (const auto& entry : m_tabbed)
+        order.append(entry.second);
+    return order;
+}
+
+void Screen::setCancelButton(QPushButton* button) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    });
+}
+
+QWidget* Screen::control(const QString& name) const { return m_controls.value(name, nullptr); }
+
+QLineEdit* Screen::box(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+
+QLabel* Screen::label(const QString& name) const { return qobject_cast<QLabel*>(control(name)); }
+
+QPushButton* Screen::button(const QString& name) const { return qobject_cast<QPushButton*>(control(name)); }
+
+QString Screen::text(const QString& name) const {
+    if (const QLineEdit* edit = box(name))
+        return edit->text();
+    if (const QLabel* caption = label(name))
+        return caption->text();
+    return {};
+}
+
+void Screen::setText(const QString& name, const QString& text) {
+    if (QLineEdit* edit = box(name))
+        edit->setText(text);
+    else if (QLabel* caption = label(name))
+        caption->setText(text);
+}
+
+void Screen::showScreen() {
+    const bool first = !m_shownBefore;
+    m_shownBefore = true;
+    show();
+    raise();
+    activateWindow();
+    if (first) {
+        for (const auto& entry : m_tabbed) {
+            QWidget* widget = entry.second;
+            if (!widget->isHidden() && widget->isEnabled()) {
+                widget->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+void Screen::hideScreen() { hide(); }
+
+void Screen::prepareUnload() {
+    for (QTimer* timer : findChildren<QTimer*>())
+        timer->stop();
+}
+
+void Screen::setLeftTwips(double twips) {
+    m_left = twips;
+    applyPosition();
+}
+
+void Screen::setTopTwips(double twips) {
+    m_top = twips;
+    applyPosition();
+}
+
+void Screen::applyPosition() {
+    // Qt places windows in whole pixels; the twips are kept as computed.
+    move(static_cast<int>(std::lround(m_left / twipsPerPixel)),
+         static_cast<int>(std::lround(m_top / twipsPerPixel)));
+}
+
+double Screen::outerWidthTwips() const { return double(frameGeometry().width()) * twipsPerPixel; }
+
+double Screen::outerHeightTwips() const { return double(frameGeometry().height()) * twipsPerPixel; }
+
+void Screen::centre() {
+    const QSize display = m_program.seam().displaySize();
+    setLeftTwips((double(display.width()) * twipsPerPixel - outerWidthTwips()) / 2);
+    setTopTwips((double(display.height()) * twipsPerPixel - outerHeightTwips()) / 2);
+}
+
+void Screen::closeEvent(QCloseEvent* event) {
+    // The window frame's close button does what the screen's own exit button does, which hides or
+    // discards the screen itself.
+    event->ignore();
+    frameClosed();
+}
+
+void Screen::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_lines.empty())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (const QLine& line : m_lines)
+        painter.drawLine(line);
+}
+
+} // namespace abacolo

@@ -1,0 +1,105 @@
+// The base of the eight screens: a top-level window built from its design table, with the runtime
+// behaviour every screen shares: show with first-show focus, hide, centring in twips, controls found by
+// name, grid lines painted on the form, and Esc pressing the screen's cancel button.
+#pragma once
+
+#include "app/runtime/controlspec.h"
+
+#include <QHash>
+#include <QLine>
+#include <QWidget>
+
+#include <span>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace abacolo {
+
+class Program;
+
+enum class ScreenId {
+    frminizio,
+    frmscelta,
+    frmaddizioni,
+    frmsottrazioni,
+    frmmoltiplicazioni,
+    frmmoltiplicazioni2,
+    frmdivisioni,
+    frmpunteggio,
+};
+constexpr int screenCount = 8;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    Screen(Program& program, ScreenId id, const FormSpec& form);
+
+    ScreenId id() const { return m_id; }
+
+    // Runs once, right after the screen is created by its first reference.
+    virtual void Form_Load() {}
+
+    // Makes the screen visible and brings it to the front; on its first showing the control with the
+    // lowest tab index that can take the focus gets it.
+    void showScreen();
+    void hideScreen();
+
+    // Called by the registry just before the screen is discarded: stops its timers.
+    virtual void prepareUnload();
+
+    QWidget* control(const QString& name) const;
+    QLineEdit* box(const QString& name) const;
+    QLabel* label(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+
+    // The text of a text box or the caption of a label.
+    QString text(const QString& name) const;
+    void setText(const QString& name, const QString& text);
+
+    // Position and outer size in twips.
+    double leftTwips() const { return m_left; }
+    double topTwips() const { return m_top; }
+    void setLeftTwips(double twips);
+    void setTopTwips(double twips);
+    double outerWidthTwips() const;
+    double outerHeightTwips() const;
+
+    // Left = (display width - outer width) / 2, then Top likewise; negative results are applied too.
+    void centre();
+
+    // Controls in tab order (the focus chain the pupil walks with Tab).
+    QList<QWidget*> tabOrder() const;
+
+protected:
+    Program& program() const { return m_program; }
+
+    void addControls(std::span<const ControlSpec> table);
+    // Chains the focus through the controls by their tab indices; call once all controls exist.
+    void finishTabOrder();
+    // Esc presses this button. No button of the program is a default button, so Enter never
+    // presses one.
+    void setCancelButton(QPushButton* button);
+
+    // What closing the window through its frame does; the screens say it in terms of their buttons.
+    virtual void frameClosed() = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void applyPosition();
+
+    Program& m_program;
+    ScreenId m_id;
+    QHash<QString, QWidget*> m_controls;
+    std::vector<std::pair<int, QWidget*>> m_tabbed;
+    std::vector<QLine> m_lines;
+    double m_left = 0;
+    double m_top = 0;
+    bool m_shownBefore = false;
+};
+
+} // namespace abacolo

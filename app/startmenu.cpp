@@ -1,0 +1,72 @@
+#include "app/startmenu.h"
+
+#include "app/chooser.h"
+#include "app/program.h"
+#include "exercises/exercisescreen.h"
+
+#include <QPushButton>
+
+namespace abacolo {
+namespace {
+
+constexpr FormSpec form{"Metto in colonna e calcolo entro il 9.999", 6615, 5895, {255, 255, 128}};
+
+constexpr ControlSpec controls[] = {
+    {.name = "Picture1", .kind = Kind::Picture, .left = 240, .top = 240, .width = 6135, .height = 3135,
+     .text = ":/art/lizard.svg", .tab = 5,
+     .accessible = "Una lucertola viola a pois verdi sogna il nome Abacolo"},
+    {.name = "cmdadd", .kind = Kind::PictureButton, .left = 360, .top = 3720, .width = 1095, .height = 1095,
+     .text = ":/art/sign-plus.svg", .tab = 2, .accessible = "Addizione"},
+    {.name = "cmdsott", .kind = Kind::PictureButton, .left = 1920, .top = 3720, .width = 1095, .height = 1095,
+     .text = ":/art/sign-minus.svg", .tab = 1, .accessible = "Sottrazione"},
+    {.name = "cmdmolt", .kind = Kind::PictureButton, .left = 3480, .top = 3720, .width = 1095, .height = 1095,
+     .text = ":/art/sign-times.svg", .tab = 3, .accessible = "Moltiplicazione"},
+    {.name = "cmddiv", .kind = Kind::PictureButton, .left = 5040, .top = 3720, .width = 1095, .height = 1095,
+     .text = ":/art/sign-colon.svg", .tab = 4, .accessible = "Divisione"},
+    {.name = "cmdesci", .kind = Kind::Button, .left = 2880, .top = 5280, .width = 975, .height = 375,
+     .text = "&Esci", .tab = 0},
+    {.name = "Image1", .kind = Kind::Picture, .left = 5280, .top = 5640, .width = 1230, .height = 165,
+     .text = ":/art/decoration.svg", .accessible = "Una piccola decorazione"},
+};
+
+} // namespace
+
+StartMenu::StartMenu(Program& program) : Screen(program, ScreenId::frminizio, form) {
+    addControls(controls);
+    finishTabOrder();
+    connect(button(QStringLiteral("cmdadd")), &QPushButton::clicked, this, &StartMenu::cmdadd_Click);
+    connect(button(QStringLiteral("cmdsott")), &QPushButton::clicked, this, &StartMenu::cmdsott_Click);
+    connect(button(QStringLiteral("cmdmolt")), &QPushButton::clicked, this, &StartMenu::cmdmolt_Click);
+    connect(button(QStringLiteral("cmddiv")), &QPushButton::clicked, this, &StartMenu::cmddiv_Click);
+    connect(button(QStringLiteral("cmdesci")), &QPushButton::clicked, this, &StartMenu::cmdesci_Click);
+    setCancelButton(button(QStringLiteral("cmdesci")));
+}
+
+void StartMenu::Form_Load() { centre(); }
+
+void StartMenu::cmdadd_Click() {
+    program().frmaddizioni().showScreen();
+    hideScreen();
+    program().frmsottrazioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
+    program().frmaddizioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
+}
+
+void StartMenu::cmdsott_Click() {
+    program().frmsottrazioni().showScreen();
+    hideScreen();
+    program().frmsottrazioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
+    program().frmaddizioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
+}
+
+void StartMenu::cmdmolt_Click() { program().frmscelta().showScreen(); }
+
+void StartMenu::cmddiv_Click() {
+    program().frmdivisioni().showScreen();
+    program().unload(ScreenId::frminizio);
+}
+
+void StartMenu::cmdesci_Click() { program().end(); }
+
+void StartMenu::frameClosed() { cmdesci_Click(); }
+
+} // namespace abacolo

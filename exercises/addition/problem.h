@@ -1,0 +1,27 @@
+// Addition of three numbers: drawing a problem whose sum stays below 10000, its operation line and the
+// judgement of the pupil's answer.
+#pragma once
+
+#include "app/runtime/generator.h"
+
+#include <string>
+
+namespace abacolo::addition {
+
+struct Problem {
+    int addend1 = 0;
+    int addend2 = 0;
+    int addend3 = 0;
+    int sum = 0;
+};
+
+// Three addends of Int(Rnd × 9999), all drawn again until their sum is below 10000. `passes`, when
+// given, receives how many triples were drawn.
+Problem draw(Generator& generator, int* passes = nullptr);
+
+// "1234 + 56 + 7"
+std::string operationLine(const Problem& problem);
+
+bool isRight(double answer, const Problem& problem);
+
+} // namespace abacolo::addition

@@ -1,0 +1,98 @@
+#include "exercises/division/screen.h"
+
+#include "app/program.h"
+#include "app/runtime/val.h"
+
+namespace abacolo {
+namespace {
+
+using namespace colours;
+
+constexpr int thousands = 480, hundreds = 1080, tens = 1680, units = 2280;
+constexpr int qThousands = 3000, qHundreds = 3600, qTens = 4200, qUnits = 4800;
+constexpr int heads = 840, dividendRow = 1320, row1 = 1920, row2 = 2400, row3 = 2880, row4 = 3360;
+constexpr int quotientRow = 1920;
+constexpr int hiddenTop = 1440, hiddenWidth = 255, hiddenHeight = 285;
+
+constexpr ControlSpec grid[] = {
+    gridLabel("Label1", "k", thousands, heads, blue),
+    gridLabel("Label2", "h", hundreds, heads, darkGreen),
+    gridLabel("Label3", "da", tens, heads, red),
+    gridLabel("Label4", "u", units, heads),
+    digitBox("txtk1", thousands, dividendRow, blue, 0),
+    digitBox("txth1", hundreds, dividendRow, darkGreen, 1),
+    digitBox("txtda1", tens, dividendRow, red, 2),
+    digitBox("txtu1", units, dividendRow, {}, 3),
+    {.name = "txtdivis", .kind = Kind::TextBox, .left = qThousands, .top = dividendRow, .width = digitBoxWidth,
+     .height = digitBoxHeight, .font = fonts::digits, .tab = 4, .accessible = "divisore"},
+    digitBox("txtkris", qThousands, quotientRow, {}, 5),
+    digitBox("txtpark1", thousands, row1, {}, 6),
+    digitBox("txtparh1", hundreds, row1, {}, 7),
+    digitBox("txtparda1", tens, row1, {}, 8),
+    digitBox("txtparu1", units, row1, {}, 9),
+    digitBox("txtparh2", hundreds, row2, {}, 10),
+    digitBox("txtparda2", tens, row2, {}, 11),
+    digitBox("txtparu2", units, row2, {}, 12),
+    digitBox("txtparda3", tens, row3, {}, 13),
+    digitBox("txtparu3", units, row3, {}, 14),
+    digitBox("txturis", qUnits, quotientRow, {}, 15),
+    digitBox("txtparu4", units, row4, {}, 16),
+    digitBox("txtdaris", qTens, quotientRow, {}, 33),
+    digitBox("txthris", qHundreds, quotientRow, {}, 34),
+    gridLine("Line1", 2880, 1200, 2880, 3840),
+    gridLine("Line2", 2880, 1800, 5400, 1800),
+    {.name = "txtresto", .kind = Kind::HiddenBox, .left = 3720, .top = hiddenTop, .width = hiddenWidth,
+     .height = hiddenHeight},
+};
+
+constexpr const char* emptiedOnEveryCheck[] = {
+    "txtkris",  "txthris",  "txtdaris",  "txturis",  "txtpark1",  "txtparh1", "txtparda1",
+    "txtparu1", "txtparh2", "txtparda2", "txtparu2", "txtparda3", "txtparu3", "txtparu4"};
+constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "txtu1", "txtdivis"};
+constexpr RowName rows[] = {{"1", "dividendo"},
+                            {"par1", "primo resto parziale"},
+                            {"par2", "secondo resto parziale"},
+                            {"par3", "terzo resto parziale"},
+                            {"par4", "quarto resto parziale"},
+                            {"ris", "quoziente"}};
+
+const ExerciseLayout screenLayout{
+    .form = {"Divisioni in colonna", 6615, 5895, {128, 255, 128}},
+    .code = "4",
+    .places = {.checkButton = "cmdcontrolla", .checkLeft = 480, .checkTop = 3840,
+               .messageLeft = 480, .messageTop = 4560, .messageWidth = 4815,
+               .operationLeft = 1080, .operationTop = 240, .operationWidth = 3615,
+               .operationAlign = Align::Centre,
+               .pictureLeft = 3600, .pictureTop = 1920, .pictureWidth = 2775, .pictureHeight = 2415,
+               .picture = ":/art/tortoise.svg", .pictureDescription = "Una tartaruga sorridente",
+               .firstButtonTab = 17},
+    .grid = grid,
+    .emptiedOnEveryCheck = emptiedOnEveryCheck,
+    .emptiedBeforeNewProblem = emptiedBeforeNewProblem,
+    .firstEntryBox = "txtk1",
+    .retryBox = "txtkris",
+    .rows = rows,
+};
+
+} // namespace
+
+DivisionScreen::DivisionScreen(Program& program) : ExerciseScreen(program, ScreenId::frmdivisioni, screenLayout) {}
+
+void DivisionScreen::drawProblem() {
+    m_problem = division::draw(program().generator());
+    setOperationLine(division::operationLine(m_problem));
+}
+
+void DivisionScreen::readAnswerExtras() {
+    division::PartialRows rows;
+    rows.row1 = {boxText("txtpark1"), boxText("txtparh1"), boxText("txtparda1"), boxText("txtparu1")};
+    rows.row2 = {boxText("txtparh2"), boxText("txtparda2"), boxText("txtparu2")};
+    rows.row3 = {boxText("txtparda3"), boxText("txtparu3")};
+    rows.row4 = boxText("txtparu4");
+    setText(QStringLiteral("txtresto"), QString::fromStdString(division::remainderText(rows)));
+    m_remainder = Val(boxText("txtresto"));
+}
+
+bool DivisionScreen::isRight(double answer) const { return division::isRight(answer, m_remainder, m_problem); }
+
+} // namespace abacolo

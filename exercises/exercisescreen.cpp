@@ -1,0 +1,162 @@
+#include "exercises/exercisescreen.h"
+
+#include "app/program.h"
+#include "app/runtime/numbers.h"
+#include "app/runtime/screenseam.h"
+#include "app/runtime/val.h"
+#include "app/startmenu.h"
+#include "score/scorescreen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace abacolo {
+namespace {
+
+constexpr int buttonHeight = 375;
+constexpr int messageHeight = 615;
+constexpr int operationHeight = 375;
+constexpr int hiddenBoxWidth = 255;
+constexpr int hiddenBoxHeight = 285;
+
+// The result row the check joins, thousands first.
+constexpr const char* resultRow[] = {"txtkris", "txthris", "txtdaris", "txturis"};
+
+QString name(const char* ascii) { return QString::fromLatin1(ascii); }
+
+} // namespace
+
+std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
+    return {
+        {.name = p.checkButton, .kind = Kind::Button, .left = p.checkLeft, .top = p.checkTop, .width = 1215,
+         .height = buttonHeight, .text = "&Controlla", .tab = p.firstButtonTab},
+        {.name = "cmdpunteggio", .kind = Kind::Button, .left = 120, .top = 5400, .width = 975,
+         .height = buttonHeight, .text = "&Punteggio", .tab = p.firstButtonTab + 1},
+        {.name = "cmdfine", .kind = Kind::Button, .left = 5760, .top = 5400, .width = 735, .height = buttonHeight,
+         .text = "&Fine", .tab = p.firstButtonTab + 2},
+        {.name = "lblmessaggio", .kind = Kind::Label, .left = p.messageLeft, .top = p.messageTop,
+         .width = p.messageWidth, .height = messageHeight, .colour = colours::blue, .font = fonts::message},
+        {.name = "lbloper", .kind = Kind::Label, .left = p.operationLeft, .top = p.operationTop,
+         .width = p.operationWidth, .height = operationHeight, .font = fonts::operation,
+         .align = p.operationAlign},
+        {.name = "Picture1", .kind = Kind::Picture, .left = p.pictureLeft, .top = p.pictureTop,
+         .width = p.pictureWidth, .height = p.pictureHeight, .text = p.picture,
+         .accessible = p.pictureDescription},
+        {.name = "txtris", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
+        {.name = "txtrisg", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
+        {.name = "txtriss", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
+        {.name = "txtc", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight, .text = "0"},
+    };
+}
+
+ExerciseScreen::ExerciseScreen(Program& program, ScreenId id, const ExerciseLayout& layout)
+    : Screen(program, id, layout.form), m_layout(layout) {
+    addControls(layout.grid);
+    addControls(commonControls(layout.places));
+    finishTabOrder();
+    // The picture lies beneath the grid: boxes drawn over it stay visible and usable.
+    control(QStringLiteral("Picture1"))->lower();
+
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        const QString spoken = spokenDigitBox(edit->objectName(), layout.rows);
+        if (!spoken.isEmpty())
+            edit->setAccessibleName(spoken);
+    }
+    label(QStringLiteral("lblmessaggio"))->setAccessibleName(QStringLiteral("Messaggio"));
+    label(QStringLiteral("lbloper"))->setAccessibleName(QStringLiteral("Operazione"));
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("tmrtempo"));
+    m_timer->setInterval(messageIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &ExerciseScreen::tmrtempo_Timer);
+
+    connect(button(name(layout.places.checkButton)), &QPushButton::clicked, this,
+            &ExerciseScreen::cmdconferma_Click);
+    connect(button(QStringLiteral("cmdfine")), &QPushButton::clicked, this, &ExerciseScreen::cmdfine_Click);
+    connect(button(QStringLiteral("cmdpunteggio")), &QPushButton::clicked, this,
+            &ExerciseScreen::cmdpunteggio_Click);
+    setCancelButton(button(QStringLiteral("cmdfine")));
+}
+
+void ExerciseScreen::Form_Load() {
+    centre();
+    program().generator().randomize();
+    drawProblem();
+    m_wrong = 0;
+    m_right = 0;
+}
+
+std::string ExerciseScreen::boxText(const char* boxName) const { return text(name(boxName)).toStdString(); }
+
+void ExerciseScreen::setOperationLine(const std::string& line) {
+    setText(QStringLiteral("lbloper"), QString::fromStdString(line));
+}
+
+QString ExerciseScreen::operationLine() const { return text(QStringLiteral("lbloper")); }
+
+void ExerciseScreen::cmdconferma_Click() {
+    program().generator().randomize();
+
+    QString answer;
+    for (const char* boxName : resultRow)
+        answer += text(name(boxName));
+    setText(QStringLiteral("txtris"), answer);
+    m_answer = Val(boxText("txtris"));
+
+    readAnswerExtras();
+    const bool right = isRight(m_answer);
+
+    QLabel* message = label(QStringLiteral("lblmessaggio"));
+    QPalette palette = message->palette();
+    m_timer->start();
+    if (right) {
+        message->setText(QString::fromUtf8(praiseMessage));
+        palette.setColor(QPalette::WindowText, toColor(colours::blue));
+        message->setPalette(palette);
+        box(name(m_layout.firstEntryBox))->setFocus(Qt::OtherFocusReason);
+        ++m_right;
+    } else {
+        program().seam().beep();
+        message->setText(QString::fromUtf8(retryMessage));
+        palette.setColor(QPalette::WindowText, toColor(colours::red));
+        message->setPalette(palette);
+        box(name(m_layout.retryBox))->setFocus(Qt::OtherFocusReason);
+        ++m_wrong;
+    }
+
+    for (const char* boxName : m_layout.emptiedOnEveryCheck)
+        box(name(boxName))->clear();
+
+    if (message->text() == QString::fromUtf8(praiseMessage)) {
+        for (const char* boxName : m_layout.emptiedBeforeNewProblem)
+            box(name(boxName))->clear();
+        drawProblem();
+    }
+
+    setText(QStringLiteral("txtrisg"), QString::fromStdString(wholeText(m_right)));
+    setText(QStringLiteral("txtriss"), QString::fromStdString(wholeText(m_wrong)));
+}
+
+void ExerciseScreen::tmrtempo_Timer() { label(QStringLiteral("lblmessaggio"))->clear(); }
+
+void ExerciseScreen::cmdfine_Click() {
+    program().frminizio().showScreen();
+    program().unload(id());
+}
+
+void ExerciseScreen::cmdpunteggio_Click() {
+    ScoreScreen& score = program().frmpunteggio();
+    score.showScreen();
+    hideScreen();
+    for (const char* hidden : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok"})
+        score.control(name(hidden))->setVisible(false);
+    score.control(QStringLiteral("cmdcalcola"))->setVisible(true);
+    score.control(QStringLiteral("cmdcalcola"))->setFocus(Qt::OtherFocusReason);
+    setText(QStringLiteral("txtc"), code());
+}
+
+void ExerciseScreen::frameClosed() { cmdfine_Click(); }
+
+} // namespace abacolo

@@ -1,0 +1,93 @@
+// The frame every exercise screen shares: load-time set-up, the check with its fixed order of steps,
+// the feedback message and its timer, the counts, "&Fine" and "&Punteggio". Each operation supplies
+// only its hooks: its grid, problem drawing, judgement, the boxes it empties and where the focus goes.
+#pragma once
+
+#include "app/runtime/formbuilder.h"
+#include "app/runtime/screen.h"
+
+#include <QString>
+
+#include <span>
+#include <vector>
+
+class QTimer;
+
+namespace abacolo {
+
+inline constexpr char praiseMessage[] = "Complimenti! Vai avanti";
+inline constexpr char retryMessage[] = "Sbagliato! Ripeti";
+inline constexpr int messageIntervalMs = 3000; // the feedback message is gone within three seconds
+
+// Where the controls that every exercise screen has stand on one screen, in twips.
+struct CommonPlaces {
+    const char* checkButton; // "cmdconferma", on the division screen "cmdcontrolla"
+    int checkLeft, checkTop;
+    int messageLeft, messageTop, messageWidth;
+    int operationLeft, operationTop, operationWidth;
+    Align operationAlign;
+    int pictureLeft, pictureTop, pictureWidth, pictureHeight;
+    const char* picture;            // resource path of the cartoon animal
+    const char* pictureDescription; // what a screen reader says of it
+    int firstButtonTab;             // the check button's tab index; score and finish follow it
+};
+
+// The common controls of an exercise screen placed as `places` says.
+std::vector<ControlSpec> commonControls(const CommonPlaces& places);
+
+// What an operation tells the frame besides its problem and judgement.
+struct ExerciseLayout {
+    FormSpec form;
+    const char* code; // written into txtc by "&Punteggio"
+    CommonPlaces places;
+    std::span<const ControlSpec> grid;                // digit boxes, column heads, signs and lines
+    std::span<const char* const> emptiedOnEveryCheck; // in the order they are emptied
+    std::span<const char* const> emptiedBeforeNewProblem;
+    const char* firstEntryBox; // gets the focus after a right check
+    const char* retryBox;      // gets the focus after a wrong check
+    std::span<const RowName> rows; // spoken names of the grid's rows
+};
+
+class ExerciseScreen : public Screen {
+    Q_OBJECT
+public:
+    void Form_Load() override;
+
+    // The check ("&Controlla"; on the division screen the button is cmdcontrolla).
+    void cmdconferma_Click();
+    void tmrtempo_Timer();
+    void cmdfine_Click();
+    void cmdpunteggio_Click();
+
+    QString code() const { return QString::fromLatin1(m_layout.code); }
+    long long rightCount() const { return m_right; }
+    long long wrongCount() const { return m_wrong; }
+    double answerValue() const { return m_answer; }
+    QTimer* messageTimer() const { return m_timer; }
+    // The operation line as the screen wrote it for the current problem.
+    QString operationLine() const;
+
+protected:
+    ExerciseScreen(Program& program, ScreenId id, const ExerciseLayout& layout);
+
+    // Draws a new problem, keeps it and writes the operation line (setOperationLine).
+    virtual void drawProblem() = 0;
+    // Reading of the operation's own, after the answer is assembled (division reads its remainder).
+    virtual void readAnswerExtras() {}
+    // Right or wrong, from the answer value; changes nothing on the screen.
+    virtual bool isRight(double answer) const = 0;
+
+    void setOperationLine(const std::string& line);
+    std::string boxText(const char* name) const;
+
+    void frameClosed() override;
+
+private:
+    ExerciseLayout m_layout;
+    QTimer* m_timer = nullptr;
+    long long m_right = 0;
+    long long m_wrong = 0;
+    double m_answer = 0;
+};
+
+} // namespace abacolo

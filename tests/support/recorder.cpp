@@ -1,0 +1,32 @@
+#include "support/recorder.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace abacolo::test {
+
+TestProgram::TestProgram(std::uint64_t seed) {
+    program.generator().seed(seed);
+    program.generator().setClock([] { return std::uint64_t{0}; });
+}
+
+TestProgram::~TestProgram() { flushDeletions(); }
+
+void flushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void type(Screen& screen, const char* box, const QString& text) {
+    QLineEdit* edit = screen.box(QString::fromLatin1(box));
+    QVERIFY2(edit != nullptr, box);
+    edit->setText(text);
+}
+
+void click(Screen& screen, const char* button) {
+    QPushButton* push = screen.button(QString::fromLatin1(button));
+    QVERIFY2(push != nullptr, button);
+    QVERIFY2(!push->isHidden(), button);
+    QTest::mouseClick(push, Qt::LeftButton);
+}
+
+} // namespace abacolo::test

@@ -1,0 +1,43 @@
+// Test support: a screen seam that records beeps and the request to end, with a display of a chosen
+// size, and a program whose generator and clock are fixed so every draw can be replayed.
+#pragma once
+
+#include "app/program.h"
+#include "app/runtime/screenseam.h"
+
+#include <QSize>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+
+namespace abacolo::test {
+
+class RecordingSeam : public ScreenSeam {
+public:
+    void beep() override { ++beeps; }
+    void endProgram() override { ++endRequests; }
+    QSize displaySize() const override { return display; }
+
+    int beeps = 0;
+    int endRequests = 0;
+    QSize display{1280, 1024};
+};
+
+// A program on a recording seam whose generator is seeded and whose clock stands still.
+struct TestProgram {
+    explicit TestProgram(std::uint64_t seed = 1);
+    ~TestProgram();
+
+    RecordingSeam seam;
+    Program program{seam};
+};
+
+// Lets Qt delete the screens that were unloaded.
+void flushDeletions();
+
+// Types `text` into a box as the pupil would: replaces what it holds.
+void type(Screen& screen, const char* box, const QString& text);
+void click(Screen& screen, const char* button);
+
+} // namespace abacolo::test
