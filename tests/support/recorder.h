@@ -41,3 +41,19 @@ void type(Screen& screen, const char* box, const QString& text);
 void click(Screen& screen, const char* button);
 
 } // namespace abacolo::test
+
+namespace abacolo::test {
+
+// The first seed from which a screen's load (randomize with the clock standing at 0, then one draw)
+// gives a problem that `wanted` accepts; tests use it to put a chosen problem on a screen.
+template <typename Draw, typename Wanted> std::uint64_t seedFor(Draw draw, Wanted wanted) {
+    for (std::uint64_t seed = 1;; ++seed) {
+        Generator generator(seed);
+        generator.setClock([] { return std::uint64_t{0}; });
+        generator.randomize();
+        if (wanted(draw(generator)))
+            return seed;
+    }
+}
+
+} // namespace abacolo::test

@@ -1,0 +1,91 @@
+// Renders every screen of the program, in the states a pupil meets, to PNG files: the pictures of
+// docs/screenshots. Usage: abacolo_screenshots OUTPUT_DIR (QT_SCALE_FACTOR=2 for the 2× set).
+#include "app/chooser.h"
+#include "app/startmenu.h"
+#include "exercises/division/problem.h"
+#include "exercises/division/screen.h"
+#include "exercises/exercisescreen.h"
+#include "exercises/addition/screen.h"
+#include "score/scorescreen.h"
+#include "support/recorder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+using namespace abacolo;
+
+namespace {
+
+QString outputDir;
+
+void save(QWidget& widget, const char* name) {
+    widget.grab().save(QDir(outputDir).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
+
+void typeRow(Screen& screen, std::initializer_list<std::pair<const char*, const char*>> boxes) {
+    for (const auto& [box, text] : boxes)
+        test::type(screen, box, QString::fromLatin1(text));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        qWarning("usage: abacolo_screenshots OUTPUT_DIR");
+        return 2;
+    }
+    outputDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outputDir);
+
+    test::TestProgram t;
+    Program& program = t.program;
+    program.start();
+    save(program.frminizio(), "start-menu");
+    program.frminizio().cmdmolt_Click();
+    save(program.frmscelta(), "chooser");
+    program.unload(ScreenId::frmscelta);
+
+    // Addition: empty, after a right check, after a wrong one.
+    auto& addition = static_cast<AdditionScreen&>(program.frmaddizioni());
+    addition.showScreen();
+    save(addition, "addition-empty");
+    const QString sum = QString::number(addition.problem().sum);
+    test::type(addition, "txturis", sum);
+    addition.cmdconferma_Click();
+    save(addition, "addition-right");
+    typeRow(addition, {{"txtk1", "1"}, {"txth1", "2"}, {"txtda1", "3"}, {"txtu1", "4"}, {"txturis", "7"}});
+    addition.cmdconferma_Click();
+    save(addition, "addition-wrong");
+
+    for (ScreenId id : {ScreenId::frmsottrazioni, ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2}) {
+        ExerciseScreen& exercise = program.exercise(id);
+        exercise.showScreen();
+        save(exercise, id == ScreenId::frmsottrazioni        ? "subtraction-empty"
+                       : id == ScreenId::frmmoltiplicazioni ? "multiplication-empty"
+                                                            : "multiplication2-empty");
+    }
+
+    // Division worked through 7345 : 6.
+    program.generator().seed(test::seedFor(division::draw, [](const division::Problem& p) {
+        return p.dividend == 7345 && p.divisor == 6;
+    }));
+    program.unload(ScreenId::frmdivisioni);
+    test::flushDeletions();
+    auto& divisionScreen = static_cast<DivisionScreen&>(program.frmdivisioni());
+    divisionScreen.showScreen();
+    save(divisionScreen, "division-empty");
+    typeRow(divisionScreen, {{"txtk1", "7"}, {"txth1", "3"}, {"txtda1", "4"}, {"txtu1", "5"}, {"txtdivis", "6"},
+                             {"txtpark1", "1"}, {"txtparh1", "3"}, {"txtparh2", "1"}, {"txtparda2", "4"},
+                             {"txtparda3", "2"}, {"txtparu3", "5"}, {"txtparu4", "1"}, {"txtkris", "1"},
+                             {"txthris", "2"}, {"txtdaris", "2"}, {"txturis", "4"}});
+    save(divisionScreen, "division-worked");
+
+    // The score screen before and after computing, for the addition screen's counts.
+    addition.cmdpunteggio_Click();
+    save(program.frmpunteggio(), "score-before");
+    program.frmpunteggio().cmdcalcola_Click();
+    save(program.frmpunteggio(), "score-after");
+    return 0;
+}
