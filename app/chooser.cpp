@@ -14,12 +14,36 @@ constexpr FontSpec questionFont{"Comic Sans MS", 14.25, false, false};
 constexpr FontSpec answerFont{"Comic Sans MS", 12, false, false};
 
 constexpr ControlSpec controls[] = {
-    {.name = "Label1", .kind = Kind::Label, .left = 240, .top = 240, .width = 4335, .height = 495,
-     .text = "Con 1 o 2 cifre al moltiplicatore?", .colour = colours::blue, .font = questionFont, .tab = 0},
-    {.name = "cmd1", .kind = Kind::Button, .left = 720, .top = 960, .width = 1215, .height = 375, .text = "1",
-     .font = answerFont, .tab = 1, .accessible = "1 cifra"},
-    {.name = "cmd2", .kind = Kind::Button, .left = 2880, .top = 960, .width = 1215, .height = 375, .text = "2",
-     .font = answerFont, .tab = 2, .accessible = "2 cifre"},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .left = 240,
+     .top = 240,
+     .width = 4335,
+     .height = 495,
+     .text = "Con 1 o 2 cifre al moltiplicatore?",
+     .colour = colours::blue,
+     .font = questionFont,
+     .tab = 0},
+    {.name = "cmd1",
+     .kind = Kind::Button,
+     .left = 720,
+     .top = 960,
+     .width = 1215,
+     .height = 375,
+     .text = "1",
+     .font = answerFont,
+     .tab = 1,
+     .accessible = "1 cifra"},
+    {.name = "cmd2",
+     .kind = Kind::Button,
+     .left = 2880,
+     .top = 960,
+     .width = 1215,
+     .height = 375,
+     .text = "2",
+     .font = answerFont,
+     .tab = 2,
+     .accessible = "2 cifre"},
 };
 
 } // namespace
@@ -31,7 +55,9 @@ Chooser::Chooser(Program& program) : Screen(program, ScreenId::frmscelta, form) 
     connect(button(QStringLiteral("cmd2")), &QPushButton::clicked, this, &Chooser::cmd2_Click);
 }
 
-void Chooser::Form_Load() { centre(); }
+void Chooser::Form_Load() {
+    centre();
+}
 
 void Chooser::cmd1_Click() {
     program().frmmoltiplicazioni().showScreen();
@@ -45,6 +71,8 @@ void Chooser::cmd2_Click() {
     program().unload(ScreenId::frmscelta);
 }
 
-void Chooser::frameClosed() { program().unload(ScreenId::frmscelta); }
+void Chooser::frameClosed() {
+    program().unload(ScreenId::frmscelta);
+}
 
 } // namespace abacolo

@@ -20,7 +20,9 @@ template <typename T> Program::Factory factoryOf() {
     return [](Program& program) { return std::make_unique<T>(program); };
 }
 
-std::size_t slot(ScreenId id) { return static_cast<std::size_t>(id); }
+std::size_t slot(ScreenId id) {
+    return static_cast<std::size_t>(id);
+}
 
 } // namespace
 
@@ -43,9 +45,13 @@ Program::~Program() {
     }
 }
 
-void Program::setFactory(ScreenId id, Factory factory) { m_factories[slot(id)] = std::move(factory); }
+void Program::setFactory(ScreenId id, Factory factory) {
+    m_factories[slot(id)] = std::move(factory);
+}
 
-void Program::start() { frminizio().showScreen(); }
+void Program::start() {
+    frminizio().showScreen();
+}
 
 Screen& Program::screen(ScreenId id) {
     Screen*& instance = m_screens[slot(id)];
@@ -56,7 +62,9 @@ Screen& Program::screen(ScreenId id) {
     return *instance;
 }
 
-bool Program::isLoaded(ScreenId id) const { return m_screens[slot(id)] != nullptr; }
+bool Program::isLoaded(ScreenId id) const {
+    return m_screens[slot(id)] != nullptr;
+}
 
 void Program::unload(ScreenId id) {
     Screen* instance = m_screens[slot(id)];
@@ -75,14 +83,32 @@ void Program::end() {
     m_seam.endProgram();
 }
 
-StartMenu& Program::frminizio() { return static_cast<StartMenu&>(screen(ScreenId::frminizio)); }
-Chooser& Program::frmscelta() { return static_cast<Chooser&>(screen(ScreenId::frmscelta)); }
-ExerciseScreen& Program::exercise(ScreenId id) { return static_cast<ExerciseScreen&>(screen(id)); }
-ExerciseScreen& Program::frmaddizioni() { return exercise(ScreenId::frmaddizioni); }
-ExerciseScreen& Program::frmsottrazioni() { return exercise(ScreenId::frmsottrazioni); }
-ExerciseScreen& Program::frmmoltiplicazioni() { return exercise(ScreenId::frmmoltiplicazioni); }
-ExerciseScreen& Program::frmmoltiplicazioni2() { return exercise(ScreenId::frmmoltiplicazioni2); }
-ExerciseScreen& Program::frmdivisioni() { return exercise(ScreenId::frmdivisioni); }
-ScoreScreen& Program::frmpunteggio() { return static_cast<ScoreScreen&>(screen(ScreenId::frmpunteggio)); }
+StartMenu& Program::frminizio() {
+    return static_cast<StartMenu&>(screen(ScreenId::frminizio));
+}
+Chooser& Program::frmscelta() {
+    return static_cast<Chooser&>(screen(ScreenId::frmscelta));
+}
+ExerciseScreen& Program::exercise(ScreenId id) {
+    return static_cast<ExerciseScreen&>(screen(id));
+}
+ExerciseScreen& Program::frmaddizioni() {
+    return exercise(ScreenId::frmaddizioni);
+}
+ExerciseScreen& Program::frmsottrazioni() {
+    return exercise(ScreenId::frmsottrazioni);
+}
+ExerciseScreen& Program::frmmoltiplicazioni() {
+    return exercise(ScreenId::frmmoltiplicazioni);
+}
+ExerciseScreen& Program::frmmoltiplicazioni2() {
+    return exercise(ScreenId::frmmoltiplicazioni2);
+}
+ExerciseScreen& Program::frmdivisioni() {
+    return exercise(ScreenId::frmdivisioni);
+}
+ScoreScreen& Program::frmpunteggio() {
+    return static_cast<ScoreScreen&>(screen(ScreenId::frmpunteggio));
+}
 
 } // namespace abacolo

@@ -12,21 +12,67 @@ namespace {
 constexpr FormSpec form{"Metto in colonna e calcolo entro il 9.999", 6615, 5895, {255, 255, 128}};
 
 constexpr ControlSpec controls[] = {
-    {.name = "Picture1", .kind = Kind::Picture, .left = 240, .top = 240, .width = 6135, .height = 3135,
-     .text = ":/art/lizard.svg", .tab = 5,
+    {.name = "Picture1",
+     .kind = Kind::Picture,
+     .left = 240,
+     .top = 240,
+     .width = 6135,
+     .height = 3135,
+     .text = ":/art/lizard.svg",
+     .tab = 5,
      .accessible = "Una lucertola viola a pois verdi sogna il nome Abacolo"},
-    {.name = "cmdadd", .kind = Kind::PictureButton, .left = 360, .top = 3720, .width = 1095, .height = 1095,
-     .text = ":/art/sign-plus.svg", .tab = 2, .accessible = "Addizione"},
-    {.name = "cmdsott", .kind = Kind::PictureButton, .left = 1920, .top = 3720, .width = 1095, .height = 1095,
-     .text = ":/art/sign-minus.svg", .tab = 1, .accessible = "Sottrazione"},
-    {.name = "cmdmolt", .kind = Kind::PictureButton, .left = 3480, .top = 3720, .width = 1095, .height = 1095,
-     .text = ":/art/sign-times.svg", .tab = 3, .accessible = "Moltiplicazione"},
-    {.name = "cmddiv", .kind = Kind::PictureButton, .left = 5040, .top = 3720, .width = 1095, .height = 1095,
-     .text = ":/art/sign-colon.svg", .tab = 4, .accessible = "Divisione"},
-    {.name = "cmdesci", .kind = Kind::Button, .left = 2880, .top = 5280, .width = 975, .height = 375,
-     .text = "&Esci", .tab = 0},
-    {.name = "Image1", .kind = Kind::Picture, .left = 5280, .top = 5640, .width = 1230, .height = 165,
-     .text = ":/art/decoration.svg", .accessible = "Una piccola decorazione"},
+    {.name = "cmdadd",
+     .kind = Kind::PictureButton,
+     .left = 360,
+     .top = 3720,
+     .width = 1095,
+     .height = 1095,
+     .text = ":/art/sign-plus.svg",
+     .tab = 2,
+     .accessible = "Addizione"},
+    {.name = "cmdsott",
+     .kind = Kind::PictureButton,
+     .left = 1920,
+     .top = 3720,
+     .width = 1095,
+     .height = 1095,
+     .text = ":/art/sign-minus.svg",
+     .tab = 1,
+     .accessible = "Sottrazione"},
+    {.name = "cmdmolt",
+     .kind = Kind::PictureButton,
+     .left = 3480,
+     .top = 3720,
+     .width = 1095,
+     .height = 1095,
+     .text = ":/art/sign-times.svg",
+     .tab = 3,
+     .accessible = "Moltiplicazione"},
+    {.name = "cmddiv",
+     .kind = Kind::PictureButton,
+     .left = 5040,
+     .top = 3720,
+     .width = 1095,
+     .height = 1095,
+     .text = ":/art/sign-colon.svg",
+     .tab = 4,
+     .accessible = "Divisione"},
+    {.name = "cmdesci",
+     .kind = Kind::Button,
+     .left = 2880,
+     .top = 5280,
+     .width = 975,
+     .height = 375,
+     .text = "&Esci",
+     .tab = 0},
+    {.name = "Image1",
+     .kind = Kind::Picture,
+     .left = 5280,
+     .top = 5640,
+     .width = 1230,
+     .height = 165,
+     .text = ":/art/decoration.svg",
+     .accessible = "Una piccola decorazione"},
 };
 
 } // namespace
@@ -42,7 +88,9 @@ StartMenu::StartMenu(Program& program) : Screen(program, ScreenId::frminizio, fo
     setCancelButton(button(QStringLiteral("cmdesci")));
 }
 
-void StartMenu::Form_Load() { centre(); }
+void StartMenu::Form_Load() {
+    centre();
+}
 
 void StartMenu::cmdadd_Click() {
     program().frmaddizioni().showScreen();
@@ -58,15 +106,21 @@ void StartMenu::cmdsott_Click() {
     program().frmaddizioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
 }
 
-void StartMenu::cmdmolt_Click() { program().frmscelta().showScreen(); }
+void StartMenu::cmdmolt_Click() {
+    program().frmscelta().showScreen();
+}
 
 void StartMenu::cmddiv_Click() {
     program().frmdivisioni().showScreen();
     program().unload(ScreenId::frminizio);
 }
 
-void StartMenu::cmdesci_Click() { program().end(); }
+void StartMenu::cmdesci_Click() {
+    program().end();
+}
 
-void StartMenu::frameClosed() { cmdesci_Click(); }
+void StartMenu::frameClosed() {
+    cmdesci_Click();
+}
 
 } // namespace abacolo

@@ -24,30 +24,70 @@ constexpr int hiddenBoxHeight = 285;
 // The result row the check joins, thousands first.
 constexpr const char* resultRow[] = {"txtkris", "txthris", "txtdaris", "txturis"};
 
-QString name(const char* ascii) { return QString::fromLatin1(ascii); }
+QString name(const char* ascii) {
+    return QString::fromLatin1(ascii);
+}
 
 } // namespace
 
 std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
     return {
-        {.name = p.checkButton, .kind = Kind::Button, .left = p.checkLeft, .top = p.checkTop, .width = 1215,
-         .height = buttonHeight, .text = "&Controlla", .tab = p.firstButtonTab},
-        {.name = "cmdpunteggio", .kind = Kind::Button, .left = 120, .top = 5400, .width = 975,
-         .height = buttonHeight, .text = "&Punteggio", .tab = p.firstButtonTab + 1},
-        {.name = "cmdfine", .kind = Kind::Button, .left = 5760, .top = 5400, .width = 735, .height = buttonHeight,
-         .text = "&Fine", .tab = p.firstButtonTab + 2},
-        {.name = "lblmessaggio", .kind = Kind::Label, .left = p.messageLeft, .top = p.messageTop,
-         .width = p.messageWidth, .height = messageHeight, .colour = colours::blue, .font = fonts::message},
-        {.name = "lbloper", .kind = Kind::Label, .left = p.operationLeft, .top = p.operationTop,
-         .width = p.operationWidth, .height = operationHeight, .font = fonts::operation,
+        {.name = p.checkButton,
+         .kind = Kind::Button,
+         .left = p.checkLeft,
+         .top = p.checkTop,
+         .width = 1215,
+         .height = buttonHeight,
+         .text = "&Controlla",
+         .tab = p.firstButtonTab},
+        {.name = "cmdpunteggio",
+         .kind = Kind::Button,
+         .left = 120,
+         .top = 5400,
+         .width = 975,
+         .height = buttonHeight,
+         .text = "&Punteggio",
+         .tab = p.firstButtonTab + 1},
+        {.name = "cmdfine",
+         .kind = Kind::Button,
+         .left = 5760,
+         .top = 5400,
+         .width = 735,
+         .height = buttonHeight,
+         .text = "&Fine",
+         .tab = p.firstButtonTab + 2},
+        {.name = "lblmessaggio",
+         .kind = Kind::Label,
+         .left = p.messageLeft,
+         .top = p.messageTop,
+         .width = p.messageWidth,
+         .height = messageHeight,
+         .colour = colours::blue,
+         .font = fonts::message},
+        {.name = "lbloper",
+         .kind = Kind::Label,
+         .left = p.operationLeft,
+         .top = p.operationTop,
+         .width = p.operationWidth,
+         .height = operationHeight,
+         .font = fonts::operation,
          .align = p.operationAlign},
-        {.name = "Picture1", .kind = Kind::Picture, .left = p.pictureLeft, .top = p.pictureTop,
-         .width = p.pictureWidth, .height = p.pictureHeight, .text = p.picture,
+        {.name = "Picture1",
+         .kind = Kind::Picture,
+         .left = p.pictureLeft,
+         .top = p.pictureTop,
+         .width = p.pictureWidth,
+         .height = p.pictureHeight,
+         .text = p.picture,
          .accessible = p.pictureDescription},
         {.name = "txtris", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
         {.name = "txtrisg", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
         {.name = "txtriss", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
-        {.name = "txtc", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight, .text = "0"},
+        {.name = "txtc",
+         .kind = Kind::HiddenBox,
+         .width = hiddenBoxWidth,
+         .height = hiddenBoxHeight,
+         .text = "0"},
     };
 }
 
@@ -88,13 +128,17 @@ void ExerciseScreen::Form_Load() {
     m_right = 0;
 }
 
-std::string ExerciseScreen::boxText(const char* boxName) const { return text(name(boxName)).toStdString(); }
+std::string ExerciseScreen::boxText(const char* boxName) const {
+    return text(name(boxName)).toStdString();
+}
 
 void ExerciseScreen::setOperationLine(const std::string& line) {
     setText(QStringLiteral("lbloper"), QString::fromStdString(line));
 }
 
-QString ExerciseScreen::operationLine() const { return text(QStringLiteral("lbloper")); }
+QString ExerciseScreen::operationLine() const {
+    return text(QStringLiteral("lbloper"));
+}
 
 void ExerciseScreen::cmdconferma_Click() {
     program().generator().randomize();
@@ -139,7 +183,9 @@ void ExerciseScreen::cmdconferma_Click() {
     setText(QStringLiteral("txtriss"), QString::fromStdString(wholeText(m_wrong)));
 }
 
-void ExerciseScreen::tmrtempo_Timer() { label(QStringLiteral("lblmessaggio"))->clear(); }
+void ExerciseScreen::tmrtempo_Timer() {
+    label(QStringLiteral("lblmessaggio"))->clear();
+}
 
 void ExerciseScreen::cmdfine_Click() {
     program().frminizio().showScreen();
@@ -157,6 +203,8 @@ void ExerciseScreen::cmdpunteggio_Click() {
     setText(QStringLiteral("txtc"), code());
 }
 
-void ExerciseScreen::frameClosed() { cmdfine_Click(); }
+void ExerciseScreen::frameClosed() {
+    cmdfine_Click();
+}
 
 } // namespace abacolo

@@ -43,8 +43,8 @@ struct ExerciseLayout {
     std::span<const ControlSpec> grid;                // digit boxes, column heads, signs and lines
     std::span<const char* const> emptiedOnEveryCheck; // in the order they are emptied
     std::span<const char* const> emptiedBeforeNewProblem;
-    const char* firstEntryBox; // gets the focus after a right check
-    const char* retryBox;      // gets the focus after a wrong check
+    const char* firstEntryBox;     // gets the focus after a right check
+    const char* retryBox;          // gets the focus after a wrong check
     std::span<const RowName> rows; // spoken names of the grid's rows
 };
 

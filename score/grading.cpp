@@ -12,7 +12,9 @@ constexpr double fairFrom = 60;
 
 } // namespace
 
-double wholeCount(double value) { return std::nearbyint(value); }
+double wholeCount(double value) {
+    return std::nearbyint(value);
+}
 
 Result grade(double right, double wrong) {
     Result result;

@@ -19,24 +19,90 @@ constexpr FontSpec computeFont = fonts::operation;
 constexpr Rgb gradeColour{0, 0, 192};
 
 constexpr ControlSpec controls[] = {
-    {.name = "lblrisp1", .kind = Kind::Label, .left = 600, .top = 240, .width = 2415, .height = 375,
-     .text = "Risposte giuste:", .font = countFont, .align = Align::Right, .tab = 0, .visible = false},
-    {.name = "lblrisp2", .kind = Kind::Label, .left = 600, .top = 720, .width = 2415, .height = 375,
-     .text = "Risposte sbagliate:", .font = countFont, .align = Align::Right, .tab = 1, .visible = false},
-    {.name = "lblrisg", .kind = Kind::Label, .left = 3240, .top = 240, .width = 615, .height = 375,
-     .font = countFont, .align = Align::Right, .tab = 2, .visible = false, .accessible = "Risposte giuste",
+    {.name = "lblrisp1",
+     .kind = Kind::Label,
+     .left = 600,
+     .top = 240,
+     .width = 2415,
+     .height = 375,
+     .text = "Risposte giuste:",
+     .font = countFont,
+     .align = Align::Right,
+     .tab = 0,
+     .visible = false},
+    {.name = "lblrisp2",
+     .kind = Kind::Label,
+     .left = 600,
+     .top = 720,
+     .width = 2415,
+     .height = 375,
+     .text = "Risposte sbagliate:",
+     .font = countFont,
+     .align = Align::Right,
+     .tab = 1,
+     .visible = false},
+    {.name = "lblrisg",
+     .kind = Kind::Label,
+     .left = 3240,
+     .top = 240,
+     .width = 615,
+     .height = 375,
+     .font = countFont,
+     .align = Align::Right,
+     .tab = 2,
+     .visible = false,
+     .accessible = "Risposte giuste",
      .border = true},
-    {.name = "lblriss", .kind = Kind::Label, .left = 3240, .top = 720, .width = 615, .height = 375,
-     .font = countFont, .align = Align::Right, .tab = 3, .visible = false,
-     .accessible = "Risposte sbagliate", .border = true},
-    {.name = "lblvoto", .kind = Kind::Label, .left = 600, .top = 1680, .width = 3255, .height = 855,
-     .colour = gradeColour, .font = gradeFont, .tab = 4, .visible = false, .accessible = "Giudizio"},
-    {.name = "cmdok", .kind = Kind::Button, .left = 1680, .top = 4440, .width = 975, .height = 375,
-     .text = "&OK", .tab = 5, .visible = false},
-    {.name = "cmdcalcola", .kind = Kind::Button, .left = 1320, .top = 1920, .width = 1815, .height = 1215,
-     .text = "&Calcola il punteggio", .font = computeFont, .tab = 6},
-    {.name = "pctpallot", .kind = Kind::Picture, .left = 1440, .top = 2760, .width = 1575, .height = 1455,
-     .text = ":/art/abacus.svg", .tab = 7, .visible = false,
+    {.name = "lblriss",
+     .kind = Kind::Label,
+     .left = 3240,
+     .top = 720,
+     .width = 615,
+     .height = 375,
+     .font = countFont,
+     .align = Align::Right,
+     .tab = 3,
+     .visible = false,
+     .accessible = "Risposte sbagliate",
+     .border = true},
+    {.name = "lblvoto",
+     .kind = Kind::Label,
+     .left = 600,
+     .top = 1680,
+     .width = 3255,
+     .height = 855,
+     .colour = gradeColour,
+     .font = gradeFont,
+     .tab = 4,
+     .visible = false,
+     .accessible = "Giudizio"},
+    {.name = "cmdok",
+     .kind = Kind::Button,
+     .left = 1680,
+     .top = 4440,
+     .width = 975,
+     .height = 375,
+     .text = "&OK",
+     .tab = 5,
+     .visible = false},
+    {.name = "cmdcalcola",
+     .kind = Kind::Button,
+     .left = 1320,
+     .top = 1920,
+     .width = 1815,
+     .height = 1215,
+     .text = "&Calcola il punteggio",
+     .font = computeFont,
+     .tab = 6},
+    {.name = "pctpallot",
+     .kind = Kind::Picture,
+     .left = 1440,
+     .top = 2760,
+     .width = 1575,
+     .height = 1455,
+     .text = ":/art/abacus.svg",
+     .tab = 7,
+     .visible = false,
      .accessible = "Un pallottoliere con tre file di palline colorate"},
 };
 
@@ -45,26 +111,34 @@ struct Asking {
     ScreenId screen;
     double code;
 };
-constexpr Asking searchOrder[] = {
-    {ScreenId::frmaddizioni, 1}, {ScreenId::frmsottrazioni, 2}, {ScreenId::frmmoltiplicazioni, 3},
-    {ScreenId::frmmoltiplicazioni2, 5}, {ScreenId::frmdivisioni, 4}};
+constexpr Asking searchOrder[] = {{ScreenId::frmaddizioni, 1},
+                                  {ScreenId::frmsottrazioni, 2},
+                                  {ScreenId::frmmoltiplicazioni, 3},
+                                  {ScreenId::frmmoltiplicazioni2, 5},
+                                  {ScreenId::frmdivisioni, 4}};
 
-constexpr ScreenId resetOrder[] = {ScreenId::frmsottrazioni, ScreenId::frmaddizioni, ScreenId::frmmoltiplicazioni,
-                                   ScreenId::frmmoltiplicazioni2, ScreenId::frmdivisioni};
+constexpr ScreenId resetOrder[] = {ScreenId::frmsottrazioni, ScreenId::frmaddizioni,
+                                   ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
+                                   ScreenId::frmdivisioni};
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
 ScoreScreen::ScoreScreen(Program& program) : Screen(program, ScreenId::frmpunteggio, form) {
     addControls(controls);
     finishTabOrder();
-    connect(button(QStringLiteral("cmdcalcola")), &QPushButton::clicked, this, &ScoreScreen::cmdcalcola_Click);
+    connect(button(QStringLiteral("cmdcalcola")), &QPushButton::clicked, this,
+            &ScoreScreen::cmdcalcola_Click);
     connect(button(QStringLiteral("cmdok")), &QPushButton::clicked, this, &ScoreScreen::cmdok_Click);
     setCancelButton(button(QStringLiteral("cmdok")));
 }
 
-void ScoreScreen::Form_Load() { centre(); }
+void ScoreScreen::Form_Load() {
+    centre();
+}
 
 void ScoreScreen::cmdcalcola_Click() {
     for (const char* name : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok", "pctpallot"})
@@ -92,7 +166,8 @@ void ScoreScreen::cmdcalcola_Click() {
 
     const grading::Result result = grading::grade(m_right, m_wrong);
     // With nothing to grade the label is emptied, so no earlier grade stays beside new counts.
-    setText(QStringLiteral("lblvoto"), result.message ? QString::fromUtf8(result.message->c_str()) : QString());
+    setText(QStringLiteral("lblvoto"),
+            result.message ? QString::fromUtf8(result.message->c_str()) : QString());
 }
 
 void ScoreScreen::cmdok_Click() {
@@ -100,6 +175,8 @@ void ScoreScreen::cmdok_Click() {
     program().unload(ScreenId::frmpunteggio);
 }
 
-void ScoreScreen::frameClosed() { cmdok_Click(); }
+void ScoreScreen::frameClosed() {
+    cmdok_Click();
+}
 
 } // namespace abacolo

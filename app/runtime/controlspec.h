@@ -37,8 +37,8 @@ constexpr FontSpec message{"Comic Sans MS", 18, true, false};
 } // namespace fonts
 
 enum class Kind {
-    TextBox,       // a digit box or other text box the pupil types into
-    HiddenBox,     // a text box that holds a value for other screens and is never shown
+    TextBox,   // a digit box or other text box the pupil types into
+    HiddenBox, // a text box that holds a value for other screens and is never shown
     Label,
     Button,
     PictureButton, // a button that shows only a picture; `text` is the picture's resource path
@@ -59,7 +59,7 @@ struct ControlSpec {
     std::optional<Rgb> colour{}; // text colour; none keeps the default
     FontSpec font = fonts::toolkit;
     Align align = Align::Centre;
-    int tab = -1;                     // tab index; -1 for controls that never take the focus
+    int tab = -1; // tab index; -1 for controls that never take the focus
     bool visible = true;
     const char* accessible = nullptr; // spoken name of a control without text; a picture's description
     bool border = false;              // a single-line border around a label
@@ -84,15 +84,29 @@ constexpr int gridLabelHeight = 375;
 // A digit box of a column grid: "MS Sans Serif" 12 pt bold, centred, no length limit, no key filter.
 constexpr ControlSpec digitBox(const char* name, int left, int top, std::optional<Rgb> colour, int tab,
                                int height = digitBoxHeight) {
-    return {.name = name, .kind = Kind::TextBox, .left = left, .top = top, .width = digitBoxWidth,
-            .height = height, .colour = colour, .font = fonts::digits, .tab = tab};
+    return {.name = name,
+            .kind = Kind::TextBox,
+            .left = left,
+            .top = top,
+            .width = digitBoxWidth,
+            .height = height,
+            .colour = colour,
+            .font = fonts::digits,
+            .tab = tab};
 }
 
 // A column head or a sign beside a grid row, in the digit font.
 constexpr ControlSpec gridLabel(const char* name, const char* caption, int left, int top,
                                 std::optional<Rgb> colour = {}) {
-    return {.name = name, .kind = Kind::Label, .left = left, .top = top, .width = gridLabelWidth,
-            .height = gridLabelHeight, .text = caption, .colour = colour, .font = fonts::digits};
+    return {.name = name,
+            .kind = Kind::Label,
+            .left = left,
+            .top = top,
+            .width = gridLabelWidth,
+            .height = gridLabelHeight,
+            .text = caption,
+            .colour = colour,
+            .font = fonts::digits};
 }
 
 constexpr ControlSpec gridLine(const char* name, int x1, int y1, int x2, int y2) {

@@ -8,9 +8,9 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"),
-                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Comic Sans MS"),
+        {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 QFont fontFor(const FontSpec& spec, const QFont& base) {

@@ -73,13 +73,17 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* form) {
 
 } // namespace
 
-int pixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
 
 QRect pixelRect(const ControlSpec& spec) {
     return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
 }
 
-QColor toColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor toColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 QLine pixelLine(const ControlSpec& spec) {
     return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
@@ -91,7 +95,8 @@ QString spokenDigitBox(const QString& name, std::span<const RowName> rows) {
         const char* spoken;
     };
     // Longer prefixes first, so "txtda" is not taken for a box of another column.
-    static constexpr Column columns[] = {{"da", "decine"}, {"k", "migliaia"}, {"h", "centinaia"}, {"u", "unità"}};
+    static constexpr Column columns[] = {
+        {"da", "decine"}, {"k", "migliaia"}, {"h", "centinaia"}, {"u", "unità"}};
     QString rest = name;
     if (!rest.startsWith(QLatin1String("txt")))
         return {};
@@ -102,10 +107,12 @@ QString spokenDigitBox(const QString& name, std::span<const RowName> rows) {
     for (const Column& column : columns) {
         if (!rest.startsWith(QLatin1String(column.prefix)))
             continue;
-        const QString suffix = (partial ? QStringLiteral("par") : QString()) + rest.mid(int(strlen(column.prefix)));
+        const QString suffix =
+            (partial ? QStringLiteral("par") : QString()) + rest.mid(int(strlen(column.prefix)));
         for (const RowName& row : rows)
             if (suffix == QLatin1String(row.suffix))
-                return QString::fromUtf8(column.spoken) + QStringLiteral(", ") + QString::fromUtf8(row.spoken);
+                return QString::fromUtf8(column.spoken) + QStringLiteral(", ") +
+                       QString::fromUtf8(row.spoken);
     }
     return {};
 }

@@ -28,11 +28,17 @@ Generator::Generator() : Generator(defaultSeed) {}
 
 Generator::Generator(std::uint64_t seed) : m_state(seed), m_clock(highResolutionNow) {}
 
-void Generator::seed(std::uint64_t value) { m_state = value; }
+void Generator::seed(std::uint64_t value) {
+    m_state = value;
+}
 
-void Generator::setClock(Clock clock) { m_clock = std::move(clock); }
+void Generator::setClock(Clock clock) {
+    m_clock = std::move(clock);
+}
 
-void Generator::randomize() { m_state ^= mix(m_clock() + 0x9E37'79B9'7F4A'7C15ULL); }
+void Generator::randomize() {
+    m_state ^= mix(m_clock() + 0x9E37'79B9'7F4A'7C15ULL);
+}
 
 std::uint64_t Generator::next() {
     m_state += 0x9E37'79B9'7F4A'7C15ULL; // SplitMix64
@@ -44,7 +50,9 @@ float Generator::rnd() {
     return static_cast<float>(top) * resolutionStep;
 }
 
-float Int(float value) { return std::floor(value); }
+float Int(float value) {
+    return std::floor(value);
+}
 
 int drawBelow(Generator& generator, float range) {
     const float product = generator.rnd() * range;

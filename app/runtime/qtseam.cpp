@@ -5,9 +5,13 @@
 
 namespace abacolo {
 
-void QtSeam::beep() { QApplication::beep(); }
+void QtSeam::beep() {
+    QApplication::beep();
+}
 
-void QtSeam::endProgram() { QCoreApplication::exit(0); }
+void QtSeam::endProgram() {
+    QCoreApplication::exit(0);
+}
 
 QSize QtSeam::displaySize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();

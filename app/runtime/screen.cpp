@@ -6,11 +6,11 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -58,20 +58,34 @@ QList<QWidget*> Screen::tabOrder() const {
 }
 
 void Screen::setCancelButton(QPushButton* button) {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, button, [button] {
-        if (button->isVisible() && button->isEnabled())
-            button->click();
-    });
+    m_cancel = button;
 }
 
-QWidget* Screen::control(const QString& name) const { return m_controls.value(name, nullptr); }
+void Screen::keyPressEvent(QKeyEvent* event) {
+    // Esc reaches the screen when the control with the focus has no use for it, as in a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_cancel != nullptr &&
+        !m_cancel->isHidden() && m_cancel->isEnabled()) {
+        m_cancel->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
-QLineEdit* Screen::box(const QString& name) const { return qobject_cast<QLineEdit*>(control(name)); }
+QWidget* Screen::control(const QString& name) const {
+    return m_controls.value(name, nullptr);
+}
 
-QLabel* Screen::label(const QString& name) const { return qobject_cast<QLabel*>(control(name)); }
+QLineEdit* Screen::box(const QString& name) const {
+    return qobject_cast<QLineEdit*>(control(name));
+}
 
-QPushButton* Screen::button(const QString& name) const { return qobject_cast<QPushButton*>(control(name)); }
+QLabel* Screen::label(const QString& name) const {
+    return qobject_cast<QLabel*>(control(name));
+}
+
+QPushButton* Screen::button(const QString& name) const {
+    return qobject_cast<QPushButton*>(control(name));
+}
 
 QString Screen::text(const QString& name) const {
     if (const QLineEdit* edit = box(name))
@@ -105,7 +119,9 @@ void Screen::showScreen() {
     }
 }
 
-void Screen::hideScreen() { hide(); }
+void Screen::hideScreen() {
+    hide();
+}
 
 void Screen::prepareUnload() {
     for (QTimer* timer : findChildren<QTimer*>())
@@ -128,9 +144,13 @@ void Screen::applyPosition() {
          static_cast<int>(std::lround(m_top / twipsPerPixel)));
 }
 
-double Screen::outerWidthTwips() const { return double(frameGeometry().width()) * twipsPerPixel; }
+double Screen::outerWidthTwips() const {
+    return double(frameGeometry().width()) * twipsPerPixel;
+}
 
-double Screen::outerHeightTwips() const { return double(frameGeometry().height()) * twipsPerPixel; }
+double Screen::outerHeightTwips() const {
+    return double(frameGeometry().height()) * twipsPerPixel;
+}
 
 void Screen::centre() {
     const QSize display = m_program.seam().displaySize();

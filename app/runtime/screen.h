@@ -87,6 +87,7 @@ protected:
     virtual void frameClosed() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -100,6 +101,7 @@ private:
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;
+    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace abacolo

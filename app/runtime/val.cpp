@@ -8,8 +8,12 @@
 namespace abacolo {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The numeric prefix of `s` (blanks already removed): its length, 0 when there is none.
 std::size_t numericPrefix(std::string_view s) {

@@ -26,9 +26,12 @@ Problem draw(Generator& generator, int* passes) {
 }
 
 std::string operationLine(const Problem& problem) {
-    return wholeText(problem.addend1) + " + " + wholeText(problem.addend2) + " + " + wholeText(problem.addend3);
+    return wholeText(problem.addend1) + " + " + wholeText(problem.addend2) + " + " +
+           wholeText(problem.addend3);
 }
 
-bool isRight(double answer, const Problem& problem) { return answer == problem.sum; }
+bool isRight(double answer, const Problem& problem) {
+    return answer == problem.sum;
+}
 
 } // namespace abacolo::addition

@@ -42,19 +42,28 @@ constexpr ControlSpec grid[] = {
 };
 
 constexpr const char* emptiedOnEveryCheck[] = {"txthris", "txtdaris", "txturis", "txtkris"};
-constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "txtu1", "txtk2", "txth2",
-                                                   "txtda2", "txtu2", "txtk3", "txth3", "txtda3", "txtu3"};
+constexpr const char* emptiedBeforeNewProblem[] = {"txtk1",  "txth1", "txtda1", "txtu1", "txtk2",  "txth2",
+                                                   "txtda2", "txtu2", "txtk3",  "txth3", "txtda3", "txtu3"};
 constexpr RowName rows[] = {
     {"1", "primo addendo"}, {"2", "secondo addendo"}, {"3", "terzo addendo"}, {"ris", "risultato"}};
 
 const ExerciseLayout screenLayout{
     .form = {"Addizioni in colonna", 6615, 5895, {128, 255, 255}},
     .code = "1",
-    .places = {.checkButton = "cmdconferma", .checkLeft = 3600, .checkTop = 3720,
-               .messageLeft = 960, .messageTop = 4440, .messageWidth = 4695,
-               .operationLeft = 2880, .operationTop = 120, .operationWidth = 2655,
+    .places = {.checkButton = "cmdconferma",
+               .checkLeft = 3600,
+               .checkTop = 3720,
+               .messageLeft = 960,
+               .messageTop = 4440,
+               .messageWidth = 4695,
+               .operationLeft = 2880,
+               .operationTop = 120,
+               .operationWidth = 2655,
                .operationAlign = Align::Left,
-               .pictureLeft = 240, .pictureTop = 1200, .pictureWidth = 2415, .pictureHeight = 2775,
+               .pictureLeft = 240,
+               .pictureTop = 1200,
+               .pictureWidth = 2415,
+               .pictureHeight = 2775,
                .picture = ":/art/grasshopper.svg",
                .pictureDescription = "Una cavalletta verde con le ali e le mani sui fianchi",
                .firstButtonTab = 16},
@@ -68,13 +77,16 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-AdditionScreen::AdditionScreen(Program& program) : ExerciseScreen(program, ScreenId::frmaddizioni, screenLayout) {}
+AdditionScreen::AdditionScreen(Program& program)
+    : ExerciseScreen(program, ScreenId::frmaddizioni, screenLayout) {}
 
 void AdditionScreen::drawProblem() {
     m_problem = addition::draw(program().generator());
     setOperationLine(addition::operationLine(m_problem));
 }
 
-bool AdditionScreen::isRight(double answer) const { return addition::isRight(answer, m_problem); }
+bool AdditionScreen::isRight(double answer) const {
+    return addition::isRight(answer, m_problem);
+}
 
 } // namespace abacolo

@@ -23,8 +23,15 @@ constexpr ControlSpec grid[] = {
     digitBox("txth1", hundreds, dividendRow, darkGreen, 1),
     digitBox("txtda1", tens, dividendRow, red, 2),
     digitBox("txtu1", units, dividendRow, {}, 3),
-    {.name = "txtdivis", .kind = Kind::TextBox, .left = qThousands, .top = dividendRow, .width = digitBoxWidth,
-     .height = digitBoxHeight, .font = fonts::digits, .tab = 4, .accessible = "divisore"},
+    {.name = "txtdivis",
+     .kind = Kind::TextBox,
+     .left = qThousands,
+     .top = dividendRow,
+     .width = digitBoxWidth,
+     .height = digitBoxHeight,
+     .font = fonts::digits,
+     .tab = 4,
+     .accessible = "divisore"},
     digitBox("txtkris", qThousands, quotientRow, {}, 5),
     digitBox("txtpark1", thousands, row1, {}, 6),
     digitBox("txtparh1", hundreds, row1, {}, 7),
@@ -41,13 +48,17 @@ constexpr ControlSpec grid[] = {
     digitBox("txthris", qHundreds, quotientRow, {}, 34),
     gridLine("Line1", 2880, 1200, 2880, 3840),
     gridLine("Line2", 2880, 1800, 5400, 1800),
-    {.name = "txtresto", .kind = Kind::HiddenBox, .left = 3720, .top = hiddenTop, .width = hiddenWidth,
+    {.name = "txtresto",
+     .kind = Kind::HiddenBox,
+     .left = 3720,
+     .top = hiddenTop,
+     .width = hiddenWidth,
      .height = hiddenHeight},
 };
 
-constexpr const char* emptiedOnEveryCheck[] = {
-    "txtkris",  "txthris",  "txtdaris",  "txturis",  "txtpark1",  "txtparh1", "txtparda1",
-    "txtparu1", "txtparh2", "txtparda2", "txtparu2", "txtparda3", "txtparu3", "txtparu4"};
+constexpr const char* emptiedOnEveryCheck[] = {"txtkris",  "txthris",   "txtdaris", "txturis",  "txtpark1",
+                                               "txtparh1", "txtparda1", "txtparu1", "txtparh2", "txtparda2",
+                                               "txtparu2", "txtparda3", "txtparu3", "txtparu4"};
 constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "txtu1", "txtdivis"};
 constexpr RowName rows[] = {{"1", "dividendo"},
                             {"par1", "primo resto parziale"},
@@ -59,12 +70,22 @@ constexpr RowName rows[] = {{"1", "dividendo"},
 const ExerciseLayout screenLayout{
     .form = {"Divisioni in colonna", 6615, 5895, {128, 255, 128}},
     .code = "4",
-    .places = {.checkButton = "cmdcontrolla", .checkLeft = 480, .checkTop = 3840,
-               .messageLeft = 480, .messageTop = 4560, .messageWidth = 4815,
-               .operationLeft = 1080, .operationTop = 240, .operationWidth = 3615,
+    .places = {.checkButton = "cmdcontrolla",
+               .checkLeft = 480,
+               .checkTop = 3840,
+               .messageLeft = 480,
+               .messageTop = 4560,
+               .messageWidth = 4815,
+               .operationLeft = 1080,
+               .operationTop = 240,
+               .operationWidth = 3615,
                .operationAlign = Align::Centre,
-               .pictureLeft = 3600, .pictureTop = 1920, .pictureWidth = 2775, .pictureHeight = 2415,
-               .picture = ":/art/tortoise.svg", .pictureDescription = "Una tartaruga sorridente",
+               .pictureLeft = 3600,
+               .pictureTop = 1920,
+               .pictureWidth = 2775,
+               .pictureHeight = 2415,
+               .picture = ":/art/tortoise.svg",
+               .pictureDescription = "Una tartaruga sorridente",
                .firstButtonTab = 17},
     .grid = grid,
     .emptiedOnEveryCheck = emptiedOnEveryCheck,
@@ -76,7 +97,8 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-DivisionScreen::DivisionScreen(Program& program) : ExerciseScreen(program, ScreenId::frmdivisioni, screenLayout) {}
+DivisionScreen::DivisionScreen(Program& program)
+    : ExerciseScreen(program, ScreenId::frmdivisioni, screenLayout) {}
 
 void DivisionScreen::drawProblem() {
     m_problem = division::draw(program().generator());
@@ -93,6 +115,8 @@ void DivisionScreen::readAnswerExtras() {
     m_remainder = Val(boxText("txtresto"));
 }
 
-bool DivisionScreen::isRight(double answer) const { return division::isRight(answer, m_remainder, m_problem); }
+bool DivisionScreen::isRight(double answer) const {
+    return division::isRight(answer, m_remainder, m_problem);
+}
 
 } // namespace abacolo

@@ -28,6 +28,8 @@ std::string operationLine(const Problem& problem) {
     return wholeText(problem.multiplicand) + " x " + wholeText(problem.multiplier);
 }
 
-bool isRight(double answer, const Problem& problem) { return answer == problem.product; }
+bool isRight(double answer, const Problem& problem) {
+    return answer == problem.product;
+}
 
 } // namespace abacolo::multiplication

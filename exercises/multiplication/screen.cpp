@@ -40,12 +40,22 @@ constexpr RowName rows[] = {{"1", "moltiplicando"}, {"2", "moltiplicatore"}, {"r
 const ExerciseLayout screenLayout{
     .form = {"Moltiplicazioni in colonna con 1 cifra al moltiplicatore", 6615, 5895, {255, 192, 255}},
     .code = "3",
-    .places = {.checkButton = "cmdconferma", .checkLeft = 3840, .checkTop = 3240,
-               .messageLeft = 1080, .messageTop = 4440, .messageWidth = 4695,
-               .operationLeft = 3000, .operationTop = 120, .operationWidth = 2895,
+    .places = {.checkButton = "cmdconferma",
+               .checkLeft = 3840,
+               .checkTop = 3240,
+               .messageLeft = 1080,
+               .messageTop = 4440,
+               .messageWidth = 4695,
+               .operationLeft = 3000,
+               .operationTop = 120,
+               .operationWidth = 2895,
                .operationAlign = Align::Centre,
-               .pictureLeft = 360, .pictureTop = 840, .pictureWidth = 2415, .pictureHeight = 3375,
-               .picture = ":/art/beetle.svg", .pictureDescription = "Uno scarabeo arancione",
+               .pictureLeft = 360,
+               .pictureTop = 840,
+               .pictureWidth = 2415,
+               .pictureHeight = 3375,
+               .picture = ":/art/beetle.svg",
+               .pictureDescription = "Uno scarabeo arancione",
                .firstButtonTab = 9},
     .grid = grid,
     .emptiedOnEveryCheck = emptiedOnEveryCheck,
@@ -65,6 +75,8 @@ void MultiplicationScreen::drawProblem() {
     setOperationLine(multiplication::operationLine(m_problem));
 }
 
-bool MultiplicationScreen::isRight(double answer) const { return multiplication::isRight(answer, m_problem); }
+bool MultiplicationScreen::isRight(double answer) const {
+    return multiplication::isRight(answer, m_problem);
+}
 
 } // namespace abacolo

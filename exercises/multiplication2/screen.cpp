@@ -55,11 +55,20 @@ constexpr RowName rows[] = {{"1", "moltiplicando"},
 const ExerciseLayout screenLayout{
     .form = {"Moltiplicazioni in colonna con 2 cifre al moltiplicatore", 6615, 5895, {192, 192, 255}},
     .code = "5",
-    .places = {.checkButton = "cmdconferma", .checkLeft = 3840, .checkTop = 4080,
-               .messageLeft = 1080, .messageTop = 4680, .messageWidth = 4695,
-               .operationLeft = 3000, .operationTop = 120, .operationWidth = 2895,
+    .places = {.checkButton = "cmdconferma",
+               .checkLeft = 3840,
+               .checkTop = 4080,
+               .messageLeft = 1080,
+               .messageTop = 4680,
+               .messageWidth = 4695,
+               .operationLeft = 3000,
+               .operationTop = 120,
+               .operationWidth = 2895,
                .operationAlign = Align::Centre,
-               .pictureLeft = 360, .pictureTop = 960, .pictureWidth = 2415, .pictureHeight = 3375,
+               .pictureLeft = 360,
+               .pictureTop = 960,
+               .pictureWidth = 2415,
+               .pictureHeight = 3375,
                .picture = ":/art/caterpillar.svg",
                .pictureDescription = "Un bruco verde che legge un libro rosso",
                .firstButtonTab = 17},
@@ -81,6 +90,8 @@ void Multiplication2Screen::drawProblem() {
     setOperationLine(multiplication2::operationLine(m_problem));
 }
 
-bool Multiplication2Screen::isRight(double answer) const { return multiplication2::isRight(answer, m_problem); }
+bool Multiplication2Screen::isRight(double answer) const {
+    return multiplication2::isRight(answer, m_problem);
+}
 
 } // namespace abacolo

@@ -23,6 +23,8 @@ std::string operationLine(const Problem& problem) {
     return wholeText(problem.first) + " - " + wholeText(problem.second);
 }
 
-bool isRight(double answer, const Problem& problem) { return answer == problem.difference; }
+bool isRight(double answer, const Problem& problem) {
+    return answer == problem.difference;
+}
 
 } // namespace abacolo::subtraction

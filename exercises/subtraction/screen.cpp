@@ -45,12 +45,22 @@ constexpr RowName rows[] = {{"1", "minuendo"}, {"2", "sottraendo"}, {"ris", "ris
 const ExerciseLayout screenLayout{
     .form = {"Sottrazioni in colonna", 6615, 5895, {255, 192, 192}},
     .code = "2",
-    .places = {.checkButton = "cmdconferma", .checkLeft = 3600, .checkTop = 3360,
-               .messageLeft = 1080, .messageTop = 4440, .messageWidth = 4695,
-               .operationLeft = 2760, .operationTop = 240, .operationWidth = 2895,
+    .places = {.checkButton = "cmdconferma",
+               .checkLeft = 3600,
+               .checkTop = 3360,
+               .messageLeft = 1080,
+               .messageTop = 4440,
+               .messageWidth = 4695,
+               .operationLeft = 2760,
+               .operationTop = 240,
+               .operationWidth = 2895,
                .operationAlign = Align::Centre,
-               .pictureLeft = 120, .pictureTop = 1200, .pictureWidth = 2535, .pictureHeight = 3015,
-               .picture = ":/art/beaver.svg", .pictureDescription = "Un castoro marrone a braccia aperte",
+               .pictureLeft = 120,
+               .pictureTop = 1200,
+               .pictureWidth = 2535,
+               .pictureHeight = 3015,
+               .picture = ":/art/beaver.svg",
+               .pictureDescription = "Un castoro marrone a braccia aperte",
                .firstButtonTab = 12},
     .grid = grid,
     .emptiedOnEveryCheck = emptiedOnEveryCheck,
@@ -70,6 +80,8 @@ void SubtractionScreen::drawProblem() {
     setOperationLine(subtraction::operationLine(m_problem));
 }
 
-bool SubtractionScreen::isRight(double answer) const { return subtraction::isRight(answer, m_problem); }
+bool SubtractionScreen::isRight(double answer) const {
+    return subtraction::isRight(answer, m_problem);
+}
 
 } // namespace abacolo

@@ -2,10 +2,10 @@
 // docs/screenshots. Usage: abacolo_screenshots OUTPUT_DIR (QT_SCALE_FACTOR=2 for the 2× set).
 #include "app/chooser.h"
 #include "app/startmenu.h"
+#include "exercises/addition/screen.h"
 #include "exercises/division/problem.h"
 #include "exercises/division/screen.h"
 #include "exercises/exercisescreen.h"
-#include "exercises/addition/screen.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
 
@@ -59,27 +59,39 @@ int main(int argc, char* argv[]) {
     addition.cmdconferma_Click();
     save(addition, "addition-wrong");
 
-    for (ScreenId id : {ScreenId::frmsottrazioni, ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2}) {
+    for (ScreenId id :
+         {ScreenId::frmsottrazioni, ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2}) {
         ExerciseScreen& exercise = program.exercise(id);
         exercise.showScreen();
-        save(exercise, id == ScreenId::frmsottrazioni        ? "subtraction-empty"
+        save(exercise, id == ScreenId::frmsottrazioni       ? "subtraction-empty"
                        : id == ScreenId::frmmoltiplicazioni ? "multiplication-empty"
                                                             : "multiplication2-empty");
     }
 
     // Division worked through 7345 : 6.
-    program.generator().seed(test::seedFor(division::draw, [](const division::Problem& p) {
-        return p.dividend == 7345 && p.divisor == 6;
-    }));
+    program.generator().seed(test::seedFor(
+        division::draw, [](const division::Problem& p) { return p.dividend == 7345 && p.divisor == 6; }));
     program.unload(ScreenId::frmdivisioni);
     test::flushDeletions();
     auto& divisionScreen = static_cast<DivisionScreen&>(program.frmdivisioni());
     divisionScreen.showScreen();
     save(divisionScreen, "division-empty");
-    typeRow(divisionScreen, {{"txtk1", "7"}, {"txth1", "3"}, {"txtda1", "4"}, {"txtu1", "5"}, {"txtdivis", "6"},
-                             {"txtpark1", "1"}, {"txtparh1", "3"}, {"txtparh2", "1"}, {"txtparda2", "4"},
-                             {"txtparda3", "2"}, {"txtparu3", "5"}, {"txtparu4", "1"}, {"txtkris", "1"},
-                             {"txthris", "2"}, {"txtdaris", "2"}, {"txturis", "4"}});
+    typeRow(divisionScreen, {{"txtk1", "7"},
+                             {"txth1", "3"},
+                             {"txtda1", "4"},
+                             {"txtu1", "5"},
+                             {"txtdivis", "6"},
+                             {"txtpark1", "1"},
+                             {"txtparh1", "3"},
+                             {"txtparh2", "1"},
+                             {"txtparda2", "4"},
+                             {"txtparda3", "2"},
+                             {"txtparu3", "5"},
+                             {"txtparu4", "1"},
+                             {"txtkris", "1"},
+                             {"txthris", "2"},
+                             {"txtdaris", "2"},
+                             {"txturis", "4"}});
     save(divisionScreen, "division-worked");
 
     // The score screen before and after computing, for the addition screen's counts.

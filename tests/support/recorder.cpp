@@ -12,9 +12,13 @@ TestProgram::TestProgram(std::uint64_t seed) {
     program.generator().setClock([] { return std::uint64_t{0}; });
 }
 
-TestProgram::~TestProgram() { flushDeletions(); }
+TestProgram::~TestProgram() {
+    flushDeletions();
+}
 
-void flushDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void flushDeletions() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void type(Screen& screen, const char* box, const QString& text) {
     QLineEdit* edit = screen.box(QString::fromLatin1(box));

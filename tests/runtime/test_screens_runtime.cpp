@@ -1,0 +1,289 @@
+// The screen services every screen relies on: loading on first reference, show, hide and unload,
+// centring in twips, fonts, pictures and the accessible names a screen reader speaks.
+#include "app/runtime/picture.h"
+#include "app/startmenu.h"
+#include "exercises/exercisescreen.h"
+#include "score/scorescreen.h"
+#include "support/recorder.h"
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTest>
+
+using namespace abacolo;
+using test::TestProgram;
+
+namespace {
+
+constexpr ScreenId allScreens[] = {ScreenId::frminizio,          ScreenId::frmscelta,
+                                   ScreenId::frmaddizioni,       ScreenId::frmsottrazioni,
+                                   ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
+                                   ScreenId::frmdivisioni,       ScreenId::frmpunteggio};
+
+} // namespace
+
+class ScreensRuntimeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void referenceLoadsHiddenAndRunsLoad() {
+        TestProgram t;
+        QVERIFY(!t.program.isLoaded(ScreenId::frmsottrazioni));
+        ExerciseScreen& screen = t.program.frmsottrazioni();
+        QVERIFY(t.program.isLoaded(ScreenId::frmsottrazioni));
+        QVERIFY(screen.isHidden());
+        // Form_Load ran: a problem is on the operation line.
+        QVERIFY(!screen.operationLine().isEmpty());
+        QCOMPARE(&t.program.frmsottrazioni(), &screen);
+    }
+
+    void hideKeepsEverything() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmaddizioni();
+        screen.showScreen();
+        test::type(screen, "txth2", QStringLiteral("8"));
+        const QString line = screen.operationLine();
+        screen.hideScreen();
+        QVERIFY(t.program.isLoaded(ScreenId::frmaddizioni));
+        screen.showScreen();
+        QCOMPARE(screen.text(QStringLiteral("txth2")), QStringLiteral("8"));
+        QCOMPARE(screen.operationLine(), line);
+    }
+
+    void unloadDiscardsAndNextReferenceIsFresh() {
+        TestProgram t;
+        ExerciseScreen& first = t.program.frmaddizioni();
+        test::type(first, "txtk1", QStringLiteral("3"));
+        QPointer<ExerciseScreen> old(&first);
+        t.program.unload(ScreenId::frmaddizioni);
+        QVERIFY(!t.program.isLoaded(ScreenId::frmaddizioni));
+        test::flushDeletions();
+        QVERIFY(old.isNull());
+        ExerciseScreen& second = t.program.frmaddizioni();
+        QCOMPARE(second.text(QStringLiteral("txtk1")), QString());
+        QCOMPARE(second.text(QStringLiteral("txtc")), QStringLiteral("0"));
+    }
+
+    // A screen unloads itself from its own click handler; it must live until the handler returns.
+    void unloadFromOwnHandlerIsSafe() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmdivisioni();
+        screen.showScreen();
+        QPointer<ExerciseScreen> watched(&screen);
+        test::click(screen, "cmdfine");
+        QVERIFY(!t.program.isLoaded(ScreenId::frmdivisioni));
+        QVERIFY(!watched.isNull());
+        QVERIFY(watched->isHidden());
+        test::flushDeletions();
+        QVERIFY(watched.isNull());
+    }
+
+    void firstShowFocusesLowestTabIndex_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("start menu") << int(ScreenId::frminizio) << QStringLiteral("cmdesci");
+        QTest::newRow("chooser") << int(ScreenId::frmscelta) << QStringLiteral("cmd1");
+        QTest::newRow("addition") << int(ScreenId::frmaddizioni) << QStringLiteral("txtk1");
+        QTest::newRow("subtraction") << int(ScreenId::frmsottrazioni) << QStringLiteral("txtk1");
+        QTest::newRow("one-digit multiplication")
+            << int(ScreenId::frmmoltiplicazioni) << QStringLiteral("txtk1");
+        QTest::newRow("two-digit multiplication")
+            << int(ScreenId::frmmoltiplicazioni2) << QStringLiteral("txth1");
+        QTest::newRow("division") << int(ScreenId::frmdivisioni) << QStringLiteral("txtk1");
+        QTest::newRow("score") << int(ScreenId::frmpunteggio) << QStringLiteral("cmdcalcola");
+    }
+
+    void firstShowFocusesLowestTabIndex() {
+        QFETCH(int, screen);
+        QFETCH(QString, focused);
+        TestProgram t;
+        Screen& shown = t.program.screen(ScreenId(screen));
+        shown.showScreen();
+        QVERIFY(shown.focusWidget() != nullptr);
+        QCOMPARE(shown.focusWidget()->objectName(), focused);
+    }
+
+    // Left = (display width - outer width) / 2, then Top likewise, in twips; negative values stand.
+    void centringInTwips_data() {
+        QTest::addColumn<QSize>("display");
+        QTest::newRow("large display") << QSize(1280, 1024);
+        QTest::newRow("odd size") << QSize(1001, 777);
+        QTest::newRow("smaller than the screen") << QSize(300, 200);
+    }
+
+    void centringInTwips() {
+        QFETCH(QSize, display);
+        TestProgram t;
+        t.seam.display = display;
+        for (ScreenId id : allScreens) {
+            Screen& screen = t.program.screen(id);
+            const double left = (display.width() * 15.0 - screen.outerWidthTwips()) / 2;
+            const double top = (display.height() * 15.0 - screen.outerHeightTwips()) / 2;
+            QCOMPARE(screen.leftTwips(), left);
+            QCOMPARE(screen.topTwips(), top);
+            QCOMPARE(screen.pos(), QPoint(qRound(left / 15), qRound(top / 15)));
+        }
+    }
+
+    void clientSizesAndTitles_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("start menu") << int(ScreenId::frminizio) << QSize(441, 393)
+                                    << QStringLiteral("Metto in colonna e calcolo entro il 9.999")
+                                    << QColor(255, 255, 128);
+        QTest::newRow("chooser") << int(ScreenId::frmscelta) << QSize(321, 106)
+                                 << QStringLiteral("Moltiplicazioni") << QColor(255, 192, 128);
+        QTest::newRow("addition") << int(ScreenId::frmaddizioni) << QSize(441, 393)
+                                  << QStringLiteral("Addizioni in colonna") << QColor(128, 255, 255);
+        QTest::newRow("subtraction") << int(ScreenId::frmsottrazioni) << QSize(441, 393)
+                                     << QStringLiteral("Sottrazioni in colonna") << QColor(255, 192, 192);
+        QTest::newRow("one-digit multiplication")
+            << int(ScreenId::frmmoltiplicazioni) << QSize(441, 393)
+            << QStringLiteral("Moltiplicazioni in colonna con 1 cifra al moltiplicatore")
+            << QColor(255, 192, 255);
+        QTest::newRow("two-digit multiplication")
+            << int(ScreenId::frmmoltiplicazioni2) << QSize(441, 393)
+            << QStringLiteral("Moltiplicazioni in colonna con 2 cifre al moltiplicatore")
+            << QColor(192, 192, 255);
+        QTest::newRow("division") << int(ScreenId::frmdivisioni) << QSize(441, 393)
+                                  << QStringLiteral("Divisioni in colonna") << QColor(128, 255, 128);
+        QTest::newRow("score") << int(ScreenId::frmpunteggio) << QSize(299, 347)
+                               << QStringLiteral("Punteggio") << QColor(255, 128, 128);
+    }
+
+    void clientSizesAndTitles() {
+        QFETCH(int, screen);
+        QFETCH(QSize, size);
+        QFETCH(QString, title);
+        QFETCH(QColor, background);
+        TestProgram t;
+        Screen& shown = t.program.screen(ScreenId(screen));
+        QCOMPARE(shown.size(), size);
+        QCOMPARE(shown.windowTitle(), title);
+        QCOMPARE(shown.palette().color(QPalette::Window), background);
+        QVERIFY(!shown.windowIcon().isNull());
+    }
+
+    // The faces asked for by name are missing on Linux: the nearest faces of the same size and weight
+    // serve, and every text still fits its control.
+    void fontsResolveToNearFaces() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmaddizioni();
+        const QFont digits = screen.box(QStringLiteral("txtk1"))->font();
+        QCOMPARE(digits.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(digits.pointSizeF(), 12.0);
+        QVERIFY(digits.bold());
+        const QFontInfo digitFace(digits);
+        QVERIFY(digitFace.bold());
+        const QFont message = screen.label(QStringLiteral("lblmessaggio"))->font();
+        QCOMPARE(message.family(), QStringLiteral("Comic Sans MS"));
+        QCOMPARE(message.pointSizeF(), 18.0);
+        const QString face = QFontInfo(message).family();
+        QVERIFY2(face != QStringLiteral("MS Sans Serif"), qPrintable(face));
+    }
+
+    void textsFitTheirControls() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmdivisioni();
+        QLabel* message = screen.label(QStringLiteral("lblmessaggio"));
+        for (const char* text : {praiseMessage, retryMessage}) {
+            message->setText(QString::fromUtf8(text));
+            const int width = message->fontMetrics().horizontalAdvance(message->text());
+            QVERIFY2(width <= message->width(), text);
+        }
+        for (ScreenId id : allScreens) {
+            Screen& shown = t.program.screen(id);
+            for (QAbstractButton* button : shown.findChildren<QAbstractButton*>()) {
+                if (button->text().isEmpty() || button->objectName() == QStringLiteral("cmdcalcola"))
+                    continue; // the compute button's caption wraps onto two lines
+                const int width =
+                    button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&'));
+                QVERIFY2(width < button->width(), qPrintable(button->objectName()));
+            }
+        }
+    }
+
+    void picturesAreValidAndRenderedOnce() {
+        TestProgram t;
+        for (ScreenId id : allScreens) {
+            Screen& screen = t.program.screen(id);
+            for (Picture* picture : screen.findChildren<Picture*>()) {
+                QVERIFY2(QSvgRenderer(picture->resource()).isValid(), qPrintable(picture->resource()));
+                picture->grab();
+                picture->grab();
+                picture->repaint();
+                QCOMPARE(picture->renderCount(), 1);
+            }
+        }
+    }
+
+    // A pupil with a screen reader hears a name on every control that can take the focus, and a
+    // description of every picture.
+    void everyFocusableControlHasAName() {
+        TestProgram t;
+        for (ScreenId id : allScreens) {
+            Screen& screen = t.program.screen(id);
+            for (QWidget* widget : screen.findChildren<QWidget*>()) {
+                if (widget->focusPolicy() == Qt::NoFocus && !qobject_cast<Picture*>(widget))
+                    continue;
+                QString spoken = widget->accessibleName();
+                if (auto* button = qobject_cast<QAbstractButton*>(widget); spoken.isEmpty() && button)
+                    spoken = button->text();
+                QVERIFY2(!spoken.isEmpty(), qPrintable(screen.windowTitle() + u' ' + widget->objectName()));
+                if (qobject_cast<Picture*>(widget))
+                    QVERIFY(!widget->accessibleDescription().isEmpty());
+            }
+        }
+    }
+
+    void digitBoxNamesSayColumnAndRow_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("addition tens") << int(ScreenId::frmaddizioni) << QStringLiteral("txtda2")
+                                       << QStringLiteral("decine, secondo addendo");
+        QTest::newRow("addition result") << int(ScreenId::frmaddizioni) << QStringLiteral("txtkris")
+                                         << QStringLiteral("migliaia, risultato");
+        QTest::newRow("division partial") << int(ScreenId::frmdivisioni) << QStringLiteral("txtparda3")
+                                          << QStringLiteral("decine, terzo resto parziale");
+        QTest::newRow("division quotient")
+            << int(ScreenId::frmdivisioni) << QStringLiteral("txturis") << QStringLiteral("unità, quoziente");
+        QTest::newRow("divisor") << int(ScreenId::frmdivisioni) << QStringLiteral("txtdivis")
+                                 << QStringLiteral("divisore");
+        QTest::newRow("partial product") << int(ScreenId::frmmoltiplicazioni2) << QStringLiteral("txtparh2")
+                                         << QStringLiteral("centinaia, secondo prodotto parziale");
+    }
+
+    void digitBoxNamesSayColumnAndRow() {
+        QFETCH(int, screen);
+        QFETCH(QString, box);
+        QFETCH(QString, spoken);
+        TestProgram t;
+        QCOMPARE(t.program.screen(ScreenId(screen)).box(box)->accessibleName(), spoken);
+    }
+
+    void enterNeverEndsAnExercise() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmaddizioni();
+        screen.showScreen();
+        for (QAbstractButton* button : screen.findChildren<QAbstractButton*>()) {
+            auto* push = qobject_cast<QPushButton*>(button);
+            QVERIFY(push != nullptr);
+            QVERIFY(!push->isDefault());
+            QVERIFY(!push->autoDefault());
+        }
+        QTest::keyClick(screen.box(QStringLiteral("txturis")), Qt::Key_Return);
+        QTest::keyClick(screen.box(QStringLiteral("txturis")), Qt::Key_Enter);
+        QVERIFY(t.program.isLoaded(ScreenId::frmaddizioni));
+        QCOMPARE(screen.wrongCount() + screen.rightCount(), 0);
+    }
+};
+
+QTEST_MAIN(ScreensRuntimeTest)
+#include "test_screens_runtime.moc"
