@@ -15,9 +15,9 @@
 namespace abacolo {
 namespace {
 
-constexpr int buttonHeight = 375;
-constexpr int messageHeight = 615;
-constexpr int operationHeight = 375;
+// "&Punteggio" and "&Fine" stand in the same places on every exercise screen.
+constexpr Place scorePlace{120, 5400, 975, 375};
+constexpr Place finishPlace{5760, 5400, 735, 375};
 constexpr int hiddenBoxWidth = 255;
 constexpr int hiddenBoxHeight = 285;
 
@@ -31,63 +31,42 @@ QString name(const char* ascii) {
 } // namespace
 
 std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
+    const Place hidden{0, 0, hiddenBoxWidth, hiddenBoxHeight};
     return {
         {.name = p.checkButton,
          .kind = Kind::Button,
-         .left = p.checkLeft,
-         .top = p.checkTop,
-         .width = 1215,
-         .height = buttonHeight,
+         .place = p.check,
          .text = "&Controlla",
          .tab = p.firstButtonTab},
         {.name = "cmdpunteggio",
          .kind = Kind::Button,
-         .left = 120,
-         .top = 5400,
-         .width = 975,
-         .height = buttonHeight,
+         .place = scorePlace,
          .text = "&Punteggio",
          .tab = p.firstButtonTab + 1},
         {.name = "cmdfine",
          .kind = Kind::Button,
-         .left = 5760,
-         .top = 5400,
-         .width = 735,
-         .height = buttonHeight,
+         .place = finishPlace,
          .text = "&Fine",
          .tab = p.firstButtonTab + 2},
         {.name = "lblmessaggio",
          .kind = Kind::Label,
-         .left = p.messageLeft,
-         .top = p.messageTop,
-         .width = p.messageWidth,
-         .height = messageHeight,
+         .place = p.message,
          .colour = colours::blue,
          .font = fonts::message},
         {.name = "lbloper",
          .kind = Kind::Label,
-         .left = p.operationLeft,
-         .top = p.operationTop,
-         .width = p.operationWidth,
-         .height = operationHeight,
+         .place = p.operation,
          .font = fonts::operation,
          .align = p.operationAlign},
         {.name = "Picture1",
          .kind = Kind::Picture,
-         .left = p.pictureLeft,
-         .top = p.pictureTop,
-         .width = p.pictureWidth,
-         .height = p.pictureHeight,
-         .text = p.picture,
+         .place = p.picture,
+         .text = p.pictureResource,
          .accessible = p.pictureDescription},
-        {.name = "txtris", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
-        {.name = "txtrisg", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
-        {.name = "txtriss", .kind = Kind::HiddenBox, .width = hiddenBoxWidth, .height = hiddenBoxHeight},
-        {.name = "txtc",
-         .kind = Kind::HiddenBox,
-         .width = hiddenBoxWidth,
-         .height = hiddenBoxHeight,
-         .text = "0"},
+        {.name = "txtris", .kind = Kind::HiddenBox, .place = hidden},
+        {.name = "txtrisg", .kind = Kind::HiddenBox, .place = hidden},
+        {.name = "txtriss", .kind = Kind::HiddenBox, .place = hidden},
+        {.name = "txtc", .kind = Kind::HiddenBox, .place = hidden, .text = "0"},
     };
 }
 

@@ -22,12 +22,12 @@ inline constexpr int messageIntervalMs = 3000; // the feedback message is gone w
 // Where the controls that every exercise screen has stand on one screen, in twips.
 struct CommonPlaces {
     const char* checkButton; // "cmdconferma", on the division screen "cmdcontrolla"
-    int checkLeft, checkTop;
-    int messageLeft, messageTop, messageWidth;
-    int operationLeft, operationTop, operationWidth;
+    Place check;
+    Place message;
+    Place operation;
     Align operationAlign;
-    int pictureLeft, pictureTop, pictureWidth, pictureHeight;
-    const char* picture;            // resource path of the cartoon animal
+    Place picture;
+    const char* pictureResource;    // the cartoon animal
     const char* pictureDescription; // what a screen reader says of it
     int firstButtonTab;             // the check button's tab index; score and finish follow it
 };

@@ -43,18 +43,23 @@ enum class Kind {
     Button,
     PictureButton, // a button that shows only a picture; `text` is the picture's resource path
     Picture,       // a fixed picture; `text` is its resource path
-    Line,          // a grid line from (left, top) to (width, height) read as x2, y2
+    Line,          // a grid line; its place holds the two end points
 };
 
 enum class Align { Left, Centre, Right };
 
-struct ControlSpec {
-    const char* name = "";
-    Kind kind = Kind::Label;
-    int left = 0; // twips
+// Left, Top, Width, Height in twips; a line gives its end points x1, y1, x2, y2.
+struct Place {
+    int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
+};
+
+struct ControlSpec {
+    const char* name = "";
+    Kind kind = Kind::Label;
+    Place place{};
     const char* text = "";       // caption, initial text, or the picture's resource path
     std::optional<Rgb> colour{}; // text colour; none keeps the default
     FontSpec font = fonts::toolkit;
@@ -86,10 +91,7 @@ constexpr ControlSpec digitBox(const char* name, int left, int top, std::optiona
                                int height = digitBoxHeight) {
     return {.name = name,
             .kind = Kind::TextBox,
-            .left = left,
-            .top = top,
-            .width = digitBoxWidth,
-            .height = height,
+            .place = {left, top, digitBoxWidth, height},
             .colour = colour,
             .font = fonts::digits,
             .tab = tab};
@@ -100,17 +102,14 @@ constexpr ControlSpec gridLabel(const char* name, const char* caption, int left,
                                 std::optional<Rgb> colour = {}) {
     return {.name = name,
             .kind = Kind::Label,
-            .left = left,
-            .top = top,
-            .width = gridLabelWidth,
-            .height = gridLabelHeight,
+            .place = {left, top, gridLabelWidth, gridLabelHeight},
             .text = caption,
             .colour = colour,
             .font = fonts::digits};
 }
 
 constexpr ControlSpec gridLine(const char* name, int x1, int y1, int x2, int y2) {
-    return {.name = name, .kind = Kind::Line, .left = x1, .top = y1, .width = x2, .height = y2};
+    return {.name = name, .kind = Kind::Line, .place = {x1, y1, x2, y2}};
 }
 
 } // namespace abacolo

@@ -59,7 +59,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* form) {
     case Kind::PictureButton: {
         auto* button = new QPushButton(form);
         button->setIcon(QIcon(text));
-        const int side = std::min(pixels(spec.width), pixels(spec.height)) * 2 / 3;
+        const int side = std::min(pixels(spec.place.width), pixels(spec.place.height)) * 2 / 3;
         button->setIconSize(QSize(side, side));
         return button;
     }
@@ -78,7 +78,8 @@ int pixels(int twips) {
 }
 
 QRect pixelRect(const ControlSpec& spec) {
-    return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
+    const Place& p = spec.place;
+    return {pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)};
 }
 
 QColor toColor(Rgb rgb) {
@@ -86,7 +87,8 @@ QColor toColor(Rgb rgb) {
 }
 
 QLine pixelLine(const ControlSpec& spec) {
-    return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
+    const Place& p = spec.place;
+    return {pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)};
 }
 
 QString spokenDigitBox(const QString& name, std::span<const RowName> rows) {
