@@ -1,5 +1,6 @@
 // Abacolo: column arithmetic drill for primary-school pupils. Starts on the start menu; the screens do
 // the rest.
+#include "app/identity.h"
 #include "app/program.h"
 #include "app/runtime/qtseam.h"
 
@@ -7,10 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Abacolo"));
-    QApplication::setApplicationVersion(QStringLiteral(ABACOLO_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Abacolo"));
-    QApplication::setDesktopFileName(QStringLiteral("it.abacolo.Abacolo"));
+    abacolo::describeApplication();
     // The screens end the program themselves ("&Esci", or closing the start menu); hiding the last
     // visible screen on the way to another must not.
     QApplication::setQuitOnLastWindowClosed(false);
