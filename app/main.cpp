@@ -16,5 +16,8 @@ int main(int argc, char* argv[]) {
     abacolo::QtSeam seam;
     abacolo::Program program(seam);
     program.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Screens closed by "&Esci" are deleted once the event loop has let go of them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

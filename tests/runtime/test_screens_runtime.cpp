@@ -3,6 +3,7 @@
 #include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
+#include "score/grading.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
 
@@ -196,6 +197,13 @@ private slots:
             message->setText(QString::fromUtf8(text));
             const int width = message->fontMetrics().horizontalAdvance(message->text());
             QVERIFY2(width <= message->width(), text);
+        }
+        // Every grade message fits the grade label, wrapped at word boundaries.
+        QLabel* grade = t.program.frmpunteggio().label(QStringLiteral("lblvoto"));
+        for (const char* text : {grading::super, grading::excellent, grading::good, grading::fair, grading::poor}) {
+            const QRect needed = grade->fontMetrics().boundingRect(QRect(QPoint(), grade->size()),
+                                                                   Qt::TextWordWrap, QString::fromUtf8(text));
+            QVERIFY2(needed.height() <= grade->height() && needed.width() <= grade->width(), text);
         }
         for (ScreenId id : allScreens) {
             Screen& shown = t.program.screen(id);
