@@ -1,0 +1,275 @@
+// The two-digit multiplication screen as the pupil meets it: only the result row is judged, whatever
+// the partial products hold; what a right and a wrong check empty; the grid and its tab order.
+#include "exercises/multiplication2/screen.h"
+
+#include "support/recorder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace abacolo;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int twips = 15;
+constexpr QSize boxSize(495 / twips, 420 / twips);
+constexpr QSize labelSize(495 / twips, 375 / twips);
+
+const QColor blue(0, 0, 255);
+const QColor green(0, 192, 0);
+const QColor red(255, 0, 0);
+const QColor black(0, 0, 0);
+
+const QStringList factorRows{u"txth1"_s, u"txtda1"_s, u"txtu1"_s, u"txtda2"_s, u"txtu2"_s};
+// Both partial products, each thousands to units.
+const QStringList partialRows{u"txtpark1"_s, u"txtparh1"_s, u"txtparda1"_s, u"txtparu1"_s,
+                              u"txtpark2"_s, u"txtparh2"_s, u"txtparda2"_s, u"txtparu2"_s};
+const QStringList resultRow{u"txtkris"_s, u"txthris"_s, u"txtdaris"_s, u"txturis"_s};
+
+// 123 x 45 worked: 615 in the first partial product, 492 shifted one column left in the second.
+const QString partials615and492 = u"|6|1|5|4|9|2|"_s;
+
+std::uint64_t seedFor(int multiplicand, int multiplier) {
+    return test::seedFor(multiplication2::draw, [=](const multiplication2::Problem& p) {
+        return p.multiplicand == multiplicand && p.multiplier == multiplier;
+    });
+}
+
+Multiplication2Screen& shown(test::TestProgram& t) {
+    auto& screen = static_cast<Multiplication2Screen&>(t.program.frmmoltiplicazioni2());
+    screen.showScreen();
+    return screen;
+}
+
+// Texts are written box|box|..., in the order of `boxes`.
+void fill(Screen& screen, const QStringList& boxes, const QString& texts) {
+    const QStringList cells = texts.split(u'|');
+    for (int i = 0; i < boxes.size(); ++i)
+        screen.setText(boxes[i], cells.value(i));
+}
+
+// The problem a screen loaded from `seed` shows after one right check: the load and the check each
+// mix the (standing) clock into the generator once, and each draw follows its mixing.
+multiplication2::Problem secondProblem(std::uint64_t seed) {
+    Generator generator(seed);
+    generator.setClock([] { return std::uint64_t{0}; });
+    generator.randomize();
+    multiplication2::draw(generator);
+    generator.randomize();
+    return multiplication2::draw(generator);
+}
+
+QStringList focusWalk(Screen& screen, const QString& from, int steps) {
+    screen.box(from)->setFocus(Qt::TabFocusReason);
+    QStringList walk{screen.focusWidget()->objectName()};
+    for (int i = 1; i < steps; ++i) {
+        QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
+        walk << screen.focusWidget()->objectName();
+    }
+    return walk;
+}
+
+} // namespace
+
+class Multiplication2ScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resultRowReading_data() {
+        QTest::addColumn<int>("multiplicand");
+        QTest::addColumn<int>("multiplier");
+        QTest::addColumn<QString>("partials");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("right");
+        const QString none;
+        QTest::newRow("123 x 45, partials 615 and 492")
+            << 123 << 45 << partials615and492 << u"5|5|3|5"_s << 5535.0 << true;
+        QTest::newRow("123 x 45, wrong partials")
+            << 123 << 45 << u"9|9|9|9|x||1|0"_s << u"5|5|3|5"_s << 5535.0 << true;
+        QTest::newRow("123 x 45, no partials") << 123 << 45 << none << u"5|5|3|5"_s << 5535.0 << true;
+        QTest::newRow("123 x 45, partials right, product wrong")
+            << 123 << 45 << partials615and492 << u"5|5|3|6"_s << 5536.0 << false;
+        QTest::newRow("15 x 41, three digits") << 15 << 41 << none << u"|6|1|5"_s << 615.0 << true;
+        QTest::newRow("15 x 41, leading zero") << 15 << 41 << none << u"0|6|1|5"_s << 615.0 << true;
+        QTest::newRow("15 x 41, whole in the thousands") << 15 << 41 << none << u"615|||"_s << 615.0 << true;
+        QTest::newRow("15 x 41, gap read as 123") << 15 << 41 << none << u"1||2|3"_s << 123.0 << false;
+        QTest::newRow("15 x 41, empty row") << 15 << 41 << none << u"|||"_s << 0.0 << false;
+    }
+
+    void resultRowReading() {
+        QFETCH(int, multiplicand);
+        QFETCH(int, multiplier);
+        QFETCH(QString, partials);
+        QFETCH(QString, result);
+        QFETCH(double, value);
+        QFETCH(bool, right);
+        test::TestProgram t(seedFor(multiplicand, multiplier));
+        Multiplication2Screen& screen = shown(t);
+        fill(screen, partialRows, partials);
+        fill(screen, resultRow, result);
+
+        test::click(screen, "cmdconferma");
+
+        QCOMPARE(screen.text(u"txtris"_s), QString(result).remove(u'|'));
+        QCOMPARE(screen.answerValue(), value);
+        QCOMPARE(screen.text(u"lblmessaggio"_s),
+                 right ? u"Complimenti! Vai avanti"_s : u"Sbagliato! Ripeti"_s);
+        QCOMPARE(screen.rightCount(), right ? 1 : 0);
+        QCOMPARE(screen.wrongCount(), right ? 0 : 1);
+        QCOMPARE(t.seam.beeps, right ? 0 : 1);
+    }
+
+    void rightCheckEmptiesEveryBoxAndDrawsTheNextProblem() {
+        const std::uint64_t seed = seedFor(123, 45);
+        test::TestProgram t(seed);
+        Multiplication2Screen& screen = shown(t);
+        // Factor rows copied wrongly do not spoil a right product.
+        fill(screen, factorRows, u"3|2|1|5|4"_s);
+        fill(screen, partialRows, partials615and492);
+        fill(screen, resultRow, u"5|5|3|5"_s);
+
+        test::click(screen, "cmdconferma");
+
+        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Complimenti! Vai avanti"_s);
+        QCOMPARE(t.seam.beeps, 0);
+        for (const QString& name : factorRows + partialRows + resultRow)
+            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        QCOMPARE(screen.focusWidget(), screen.box(u"txth1"_s));
+        const multiplication2::Problem next = secondProblem(seed);
+        QCOMPARE(screen.problem().multiplicand, next.multiplicand);
+        QCOMPARE(screen.problem().multiplier, next.multiplier);
+        QCOMPARE(screen.operationLine(), QString::fromStdString(multiplication2::operationLine(next)));
+        QCOMPARE(screen.text(u"txtrisg"_s), u"1"_s);
+        QCOMPARE(screen.text(u"txtriss"_s), u"0"_s);
+    }
+
+    // The factor rows keep the pupil's copy; both partial products go with the result row.
+    void wrongCheckKeepsTheFactorRowsOnly() {
+        test::TestProgram t(seedFor(123, 45));
+        Multiplication2Screen& screen = shown(t);
+        const QString copied = u"1|2|3|4|5"_s;
+        fill(screen, factorRows, copied);
+        fill(screen, partialRows, partials615and492);
+        fill(screen, resultRow, u"5|5|3|4"_s);
+
+        test::click(screen, "cmdconferma");
+
+        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Sbagliato! Ripeti"_s);
+        QCOMPARE(screen.label(u"lblmessaggio"_s)->palette().color(QPalette::WindowText), red);
+        QCOMPARE(t.seam.beeps, 1);
+        QCOMPARE(screen.operationLine(), u"123 x 45"_s);
+        for (int i = 0; i < factorRows.size(); ++i)
+            QCOMPARE(screen.text(factorRows[i]), copied.section(u'|', i, i));
+        for (const QString& name : partialRows + resultRow)
+            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        QCOMPARE(screen.focusWidget(), screen.box(u"txtparu1"_s));
+        QCOMPARE(screen.text(u"txtriss"_s), u"1"_s);
+        QCOMPARE(screen.text(u"txtrisg"_s), u"0"_s);
+    }
+
+    void windowTitleAndBackground() {
+        test::TestProgram t;
+        Multiplication2Screen& screen = shown(t);
+        QCOMPARE(screen.windowTitle(), u"Moltiplicazioni in colonna con 2 cifre al moltiplicatore"_s);
+        QCOMPARE(screen.palette().color(QPalette::Window), QColor(192, 192, 255));
+    }
+
+    // Each row is tagged with the box's name.
+    void digitBoxes_data() {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<QColor>("colour");
+        constexpr int k = 3120, h = 3840, da = 4560, u = 5280;
+        constexpr int multiplicand = 1320, multiplier = 1800, partial1 = 2400, partial2 = 2880, result = 3480;
+        QTest::newRow("txth1") << h << multiplicand << green;
+        QTest::newRow("txtda1") << da << multiplicand << red;
+        QTest::newRow("txtu1") << u << multiplicand << black;
+        QTest::newRow("txtda2") << da << multiplier << red;
+        QTest::newRow("txtu2") << u << multiplier << black;
+        QTest::newRow("txtpark1") << k << partial1 << black;
+        QTest::newRow("txtparh1") << h << partial1 << black;
+        QTest::newRow("txtparda1") << da << partial1 << black;
+        QTest::newRow("txtparu1") << u << partial1 << black;
+        QTest::newRow("txtpark2") << k << partial2 << black;
+        QTest::newRow("txtparh2") << h << partial2 << black;
+        QTest::newRow("txtparda2") << da << partial2 << black;
+        QTest::newRow("txtparu2") << u << partial2 << black;
+        QTest::newRow("txtkris") << k << result << blue;
+        QTest::newRow("txthris") << h << result << green;
+        QTest::newRow("txtdaris") << da << result << red;
+        QTest::newRow("txturis") << u << result << black;
+    }
+
+    void digitBoxes() {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(QColor, colour);
+        test::TestProgram t;
+        Multiplication2Screen& screen = shown(t);
+        const QLineEdit* box = screen.box(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(box != nullptr);
+        QVERIFY(!box->isHidden());
+        QVERIFY(box->text().isEmpty());
+        QCOMPARE(box->geometry(), QRect(QPoint(left / twips, top / twips), boxSize));
+        QCOMPARE(box->palette().color(QPalette::Text), colour);
+    }
+
+    // The factors have no thousands box, and the multiplier no hundreds box.
+    void factorRowsHaveNoBoxBeyondTheirDigits() {
+        test::TestProgram t;
+        Multiplication2Screen& screen = shown(t);
+        for (const QString& name : {u"txtk1"_s, u"txtk2"_s, u"txth2"_s})
+            QVERIFY2(screen.findChild<QWidget*>(name) == nullptr, qPrintable(name));
+        constexpr int digitBoxes = 17;
+        constexpr int hiddenBoxes = 4; // answer text, right count, wrong count, exercise code
+        QCOMPARE(screen.findChildren<QLineEdit*>().size(), digitBoxes + hiddenBoxes);
+    }
+
+    // Each row is tagged with the label's name.
+    void gridLabels_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("Label1") << u"k"_s << 3120 << 720 << blue;
+        QTest::newRow("lblh") << u"h"_s << 3840 << 720 << green;
+        QTest::newRow("lblda") << u"da"_s << 4560 << 720 << red;
+        QTest::newRow("lblu") << u"u"_s << 5280 << 720 << black;
+        QTest::newRow("lblmeno") << u"x"_s << 5880 << 1320 << black;
+        QTest::newRow("lbluguale") << u"="_s << 5880 << 1800 << black;
+    }
+
+    void gridLabels() {
+        QFETCH(QString, caption);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(QColor, colour);
+        test::TestProgram t;
+        Multiplication2Screen& screen = shown(t);
+        const QLabel* label = screen.label(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(label != nullptr);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->geometry(), QRect(QPoint(left / twips, top / twips), labelSize));
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    }
+
+    // The factors left to right, then each partial product and the result from the units leftwards.
+    void tabWalksTheGridAsThePupilWorks() {
+        test::TestProgram t;
+        Multiplication2Screen& screen = shown(t);
+        QCOMPARE(screen.focusWidget(), screen.box(u"txth1"_s));
+        const QStringList order =
+            (u"txth1 txtda1 txtu1 txtda2 txtu2 "
+             u"txtparu1 txtparda1 txtparh1 txtpark1 txtparu2 txtparda2 txtparh2 txtpark2 "
+             u"txturis txtdaris txthris txtkris "
+             u"cmdconferma cmdpunteggio cmdfine txth1"_s)
+                .split(u' ');
+        QCOMPARE(focusWalk(screen, u"txth1"_s, int(order.size())), order);
+    }
+};
+
+QTEST_MAIN(Multiplication2ScreenTest)
+#include "tst_multiplication2screen.moc"
