@@ -13,13 +13,13 @@ void installFontSubstitutions() {
         {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"), QStringLiteral("DejaVu Sans")});
 }
 
-QFont fontFor(const FontSpec& spec, const QFont& base) {
-    if (spec.family == nullptr)
+QFont fontFor(const FontSpec& face, const QFont& base) {
+    if (face.family == nullptr)
         return base;
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(QString::fromLatin1(face.family));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
+    font.setItalic(face.italic);
     return font;
 }
 

@@ -1,7 +1,7 @@
 // The fonts the screens ask for by name, and the faces that serve where those are missing.
 #pragma once
 
-#include "app/runtime/controlspec.h"
+#include "app/runtime/controltable.h"
 
 #include <QFont>
 
@@ -10,6 +10,6 @@ namespace abacolo {
 // Registers the nearest faces of the same size and weight for "MS Sans Serif" and "Comic Sans MS".
 void installFontSubstitutions();
 
-QFont fontFor(const FontSpec& spec, const QFont& base);
+QFont fontFor(const FontSpec& face, const QFont& base);
 
 } // namespace abacolo

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace abacolo {
 namespace {
@@ -34,24 +35,26 @@ void setTextColour(QWidget* widget, QPalette::ColorRole role, const std::optiona
     widget->setPalette(palette);
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* form) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* makeWidget(const ControlSpec& row, QWidget* form) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case Kind::TextBox:
     case Kind::HiddenBox: {
         auto* box = new QLineEdit(text, form);
-        box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
-        setTextColour(box, QPalette::Text, spec.colour);
+        // A box takes text of any length (Qt would cut it at 32767 characters).
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setAlignment(horizontal(row.align) | Qt::AlignVCenter);
+        setTextColour(box, QPalette::Text, row.colour);
         return box;
     }
     case Kind::Label: {
         auto* label = new QLabel(text, form);
-        label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
+        label->setAlignment(horizontal(row.align) | Qt::AlignTop);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
-        if (spec.border)
+        if (row.border)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        setTextColour(label, QPalette::WindowText, spec.colour);
+        setTextColour(label, QPalette::WindowText, row.colour);
         return label;
     }
     case Kind::Button:
@@ -59,7 +62,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* form) {
     case Kind::PictureButton: {
         auto* button = new QPushButton(form);
         button->setIcon(QIcon(text));
-        const int side = std::min(pixels(spec.place.width), pixels(spec.place.height)) * 2 / 3;
+        const int side = std::min(pixels(row.place.width), pixels(row.place.height)) * 2 / 3;
         button->setIconSize(QSize(side, side));
         return button;
     }
@@ -77,8 +80,8 @@ int pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
-QRect pixelRect(const ControlSpec& spec) {
-    const Place& p = spec.place;
+QRect pixelRect(const ControlSpec& row) {
+    const Place& p = row.place;
     return {pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)};
 }
 
@@ -86,8 +89,8 @@ QColor toColor(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QLine pixelLine(const ControlSpec& spec) {
-    const Place& p = spec.place;
+QLine pixelLine(const ControlSpec& row) {
+    const Place& p = row.place;
     return {pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)};
 }
 
@@ -119,22 +122,21 @@ QString spokenDigitBox(const QString& name, std::span<const RowName> rows) {
     return {};
 }
 
-QWidget* buildControl(const ControlSpec& spec, QWidget* form) {
-    QWidget* widget = makeWidget(spec, form);
+QWidget* buildControl(const ControlSpec& row, QWidget* form) {
+    QWidget* widget = makeWidget(row, form);
     if (widget == nullptr)
         return nullptr;
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(pixelRect(spec));
-    widget->setFont(fontFor(spec.font, widget->font()));
-    if (spec.accessible != nullptr) {
-        if (spec.kind == Kind::Picture)
-            widget->setAccessibleDescription(QString::fromUtf8(spec.accessible));
-        widget->setAccessibleName(QString::fromUtf8(spec.accessible));
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(pixelRect(row));
+    widget->setFont(fontFor(row.font, widget->font()));
+    if (row.accessible != nullptr) {
+        if (row.kind == Kind::Picture)
+            widget->setAccessibleDescription(QString::fromUtf8(row.accessible));
+        widget->setAccessibleName(QString::fromUtf8(row.accessible));
     }
-    widget->setFocusPolicy(spec.tab >= 0 && spec.kind != Kind::Label && spec.kind != Kind::Picture
-                               ? Qt::StrongFocus
-                               : Qt::NoFocus);
-    widget->setVisible(spec.visible && spec.kind != Kind::HiddenBox);
+    widget->setFocusPolicy(
+        row.tab >= 0 && row.kind != Kind::Label && row.kind != Kind::Picture ? Qt::StrongFocus : Qt::NoFocus);
+    widget->setVisible(row.visible && row.kind != Kind::HiddenBox);
     return widget;
 }
 

@@ -3,7 +3,7 @@
 // controls (see Screen::finishTabOrder).
 #pragma once
 
-#include "app/runtime/controlspec.h"
+#include "app/runtime/controltable.h"
 
 #include <QColor>
 #include <QLine>
@@ -15,7 +15,7 @@
 namespace abacolo {
 
 int pixels(int twips);
-QRect pixelRect(const ControlSpec& spec);
+QRect pixelRect(const ControlSpec& row);
 QColor toColor(Rgb rgb);
 
 // The spoken name of a digit box from its name: "txtda2" on a screen whose row "2" is the second
@@ -28,8 +28,8 @@ QString spokenDigitBox(const QString& name, std::span<const RowName> rows);
 
 // Creates the widget for one row of a table as a child of `form`; nullptr for lines, which the screen
 // paints itself.
-QWidget* buildControl(const ControlSpec& spec, QWidget* form);
+QWidget* buildControl(const ControlSpec& row, QWidget* form);
 
-QLine pixelLine(const ControlSpec& spec);
+QLine pixelLine(const ControlSpec& row);
 
 } // namespace abacolo

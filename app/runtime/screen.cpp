@@ -31,15 +31,15 @@ Screen::Screen(Program& program, ScreenId id, const FormSpec& form)
 }
 
 void Screen::addControls(std::span<const ControlSpec> table) {
-    for (const ControlSpec& spec : table) {
-        if (spec.kind == Kind::Line) {
-            m_lines.push_back(pixelLine(spec));
+    for (const ControlSpec& row : table) {
+        if (row.kind == Kind::Line) {
+            m_lines.push_back(pixelLine(row));
             continue;
         }
-        QWidget* widget = buildControl(spec, this);
+        QWidget* widget = buildControl(row, this);
         m_controls.insert(widget->objectName(), widget);
-        if (spec.tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
-            m_tabbed.emplace_back(spec.tab, widget);
+        if (row.tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            m_tabbed.emplace_back(row.tab, widget);
     }
 }
 

@@ -3,7 +3,7 @@
 // name, grid lines painted on the form, and Esc pressing the screen's cancel button.
 #pragma once
 
-#include "app/runtime/controlspec.h"
+#include "app/runtime/controltable.h"
 
 #include <QHash>
 #include <QLine>

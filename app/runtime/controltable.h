@@ -1,4 +1,4 @@
-// One screen's controls as data, the way the design lists them: name, kind, place in twips, caption,
+// One screen's controls as data, a row per control: name, kind, place in twips, caption,
 // colour, font, alignment, tab index and visibility. FormBuilder turns such a table into widgets.
 #pragma once
 

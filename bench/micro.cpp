@@ -1,0 +1,132 @@
+// Micro-benchmarks (Google Benchmark): each operation's problem drawing, the lenient number reading and
+// the check handler of every exercise screen, after a right and after a wrong answer. Each check
+// includes typing the answer into the units box, as the pupil does before pressing "&Controlla".
+#include "app/program.h"
+#include "app/runtime/screenseam.h"
+#include "app/runtime/val.h"
+#include "exercises/addition/screen.h"
+#include "exercises/division/screen.h"
+#include "exercises/multiplication/screen.h"
+#include "exercises/multiplication2/screen.h"
+#include "exercises/subtraction/screen.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+using namespace abacolo;
+
+namespace {
+
+constexpr std::uint64_t seed = 7;
+constexpr std::size_t longTextLength = 1 << 20; // a 1 MB paste
+
+// A seam that neither beeps nor ends anything.
+class SilentSeam : public ScreenSeam {
+public:
+    void beep() override {}
+    void endProgram() override {}
+    QSize displaySize() const override { return {1280, 1024}; }
+};
+
+Program* program = nullptr;
+
+template <typename Draw> void drawing(benchmark::State& state, Draw draw) {
+    Generator generator(seed);
+    for (auto _ : state) {
+        auto problem = draw(generator);
+        benchmark::DoNotOptimize(problem);
+    }
+}
+
+BENCHMARK_CAPTURE(drawing, addition, [](Generator& g) { return addition::draw(g); });
+BENCHMARK_CAPTURE(drawing, subtraction, [](Generator& g) { return subtraction::draw(g); });
+BENCHMARK_CAPTURE(drawing, multiplication, [](Generator& g) { return multiplication::draw(g); });
+BENCHMARK_CAPTURE(drawing, multiplication2, [](Generator& g) { return multiplication2::draw(g); });
+BENCHMARK_CAPTURE(drawing, division, [](Generator& g) { return division::draw(g); });
+
+void reading(benchmark::State& state, std::string text) {
+    for (auto _ : state) {
+        double value = Val(text);
+        benchmark::DoNotOptimize(value);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+
+BENCHMARK_CAPTURE(reading, four_digits, std::string("1234"));
+BENCHMARK_CAPTURE(reading, blanks_and_exponent, std::string(" 1 2 . 5 e + 3 x"));
+BENCHMARK_CAPTURE(reading, one_megabyte, std::string(longTextLength, '7'));
+
+// The result the screen expects now, and the division's remainder.
+std::pair<int, int> expected(const ExerciseScreen& screen) {
+    switch (screen.id()) {
+    case ScreenId::frmaddizioni:
+        return {static_cast<const AdditionScreen&>(screen).problem().sum, 0};
+    case ScreenId::frmsottrazioni:
+        return {static_cast<const SubtractionScreen&>(screen).problem().difference, 0};
+    case ScreenId::frmmoltiplicazioni:
+        return {static_cast<const MultiplicationScreen&>(screen).problem().product, 0};
+    case ScreenId::frmmoltiplicazioni2:
+        return {static_cast<const Multiplication2Screen&>(screen).problem().product, 0};
+    default: {
+        const division::Problem& problem = static_cast<const DivisionScreen&>(screen).problem();
+        return {problem.quotient, problem.remainder};
+    }
+    }
+}
+
+void check(benchmark::State& state, ScreenId id, bool right) {
+    ExerciseScreen& screen = program->exercise(id);
+    QLineEdit* units = screen.box(QStringLiteral("txturis"));
+    QLineEdit* remainder = screen.box(QStringLiteral("txtparu1"));
+    for (auto _ : state) {
+        const auto [result, rest] = expected(screen);
+        units->setText(QString::number(right ? result : result + 1));
+        if (remainder != nullptr && id == ScreenId::frmdivisioni)
+            remainder->setText(QString::number(rest));
+        screen.cmdconferma_Click();
+    }
+    if (right ? screen.rightCount() == 0 : screen.wrongCount() == 0)
+        state.SkipWithError("the check did not judge as intended");
+}
+
+void registerChecks() {
+    const std::pair<const char*, ScreenId> screens[] = {
+        {"addition", ScreenId::frmaddizioni},
+        {"subtraction", ScreenId::frmsottrazioni},
+        {"multiplication", ScreenId::frmmoltiplicazioni},
+        {"multiplication2", ScreenId::frmmoltiplicazioni2},
+        {"division", ScreenId::frmdivisioni},
+    };
+    for (const auto& [name, id] : screens) {
+        for (const bool right : {true, false}) {
+            const std::string label = std::string("check/") + name + (right ? "/right" : "/wrong");
+            benchmark::RegisterBenchmark(label.c_str(), [id = id, right](benchmark::State& state) {
+                check(state, id, right);
+            })->Unit(benchmark::kMicrosecond);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    SilentSeam seam;
+    Program abacolo(seam);
+    abacolo.generator().seed(seed);
+    program = &abacolo;
+    registerChecks();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
