@@ -5,22 +5,18 @@
 namespace abacolo::multiplication {
 namespace {
 
-constexpr float multiplicandRange = 9999; // 0..9998
-constexpr float multiplierRange = 9;      // 0..8
-constexpr int smallestMultiplicand = 101;
-constexpr int smallestMultiplier = 2;
-constexpr int productLimit = 10000;
+constexpr int productLimit = 10000; // the result row has four boxes
 
 } // namespace
 
-Problem draw(Generator& generator) {
+Problem drawWith(Generator& generator, const Rule& rule) {
     Problem problem;
     do {
-        problem.multiplicand = drawBelow(generator, multiplicandRange);
-        problem.multiplier = drawBelow(generator, multiplierRange);
+        problem.multiplicand = drawBelow(generator, rule.multiplicandRange);
+        problem.multiplier = drawBelow(generator, rule.multiplierRange);
         problem.product = problem.multiplicand * problem.multiplier;
-    } while (!(problem.multiplicand >= smallestMultiplicand && problem.multiplier >= smallestMultiplier &&
-               problem.product < productLimit));
+    } while (!(problem.multiplicand >= rule.smallestMultiplicand &&
+               problem.multiplier >= rule.smallestMultiplier && problem.product < productLimit));
     return problem;
 }
 

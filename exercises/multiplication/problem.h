@@ -1,4 +1,5 @@
-// Multiplication of a three- or four-digit number by a one-digit multiplier, product below 10000.
+// Multiplication with a product below 10000: by default a three- or four-digit number times a
+// one-digit multiplier; the two-digit screen draws with a rule of its own (see multiplication2/).
 #pragma once
 
 #include "app/runtime/generator.h"
@@ -13,9 +14,25 @@ struct Problem {
     int product = 0;
 };
 
-// Multiplicand Int(Rnd × 9999) and multiplier Int(Rnd × 9), both drawn again until the multiplicand
-// is above 100, the multiplier above 1 and the product below 10000.
-Problem draw(Generator& generator);
+// How the factors are drawn and which pairs are accepted: multiplicand Int(Rnd × multiplicandRange)
+// and multiplier Int(Rnd × multiplierRange), both drawn again until each reaches its smallest value
+// and the product is below 10000.
+struct Rule {
+    float multiplicandRange;
+    float multiplierRange;
+    int smallestMultiplicand;
+    int smallestMultiplier;
+};
+
+// Multiplicand 101..4999 (drawn from 0..9998), multiplier 2..8 (drawn from 0..8, so never 9).
+inline constexpr Rule oneDigitMultiplier{9999, 9, 101, 2};
+
+Problem drawWith(Generator& generator, const Rule& rule);
+
+// A problem of the one-digit multiplication.
+inline Problem draw(Generator& generator) {
+    return drawWith(generator, oneDigitMultiplier);
+}
 
 // "1234 x 7"
 std::string operationLine(const Problem& problem);

@@ -1,25 +1,21 @@
-// Multiplication of a two- or three-digit number by a two-digit multiplier, product below 10000.
+// Multiplication of a two- or three-digit number by a two-digit multiplier, product below 10000. The
+// problem, its operation line and its judgement are those of the one-digit multiplication; only the
+// drawing rule differs.
 #pragma once
 
-#include "app/runtime/generator.h"
-
-#include <string>
+#include "exercises/multiplication/problem.h"
 
 namespace abacolo::multiplication2 {
 
-struct Problem {
-    int multiplicand = 0;
-    int multiplier = 0;
-    int product = 0;
-};
+using multiplication::isRight;
+using multiplication::operationLine;
+using multiplication::Problem;
 
-// Multiplicand Int(Rnd × 999) and multiplier Int(Rnd × 99), both drawn again until both are above 10
-// and the product is below 10000.
-Problem draw(Generator& generator);
+// Multiplicand drawn from 0..998, multiplier from 0..98 (so never 99); both must be above 10.
+inline constexpr multiplication::Rule twoDigitMultiplier{999, 99, 11, 11};
 
-// "123 x 45"
-std::string operationLine(const Problem& problem);
-
-bool isRight(double answer, const Problem& problem);
+inline Problem draw(Generator& generator) {
+    return multiplication::drawWith(generator, twoDigitMultiplier);
+}
 
 } // namespace abacolo::multiplication2
