@@ -3,58 +3,27 @@
 #include "exercises/addition/problem.h"
 #include "exercises/addition/screen.h"
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
-#include <QApplication>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace abacolo;
+using namespace abacolo::test;
 
 namespace {
 
-constexpr const char* resultRow[] = {"txtkris", "txthris", "txtdaris", "txturis"};
-constexpr const char* addendRows[] = {"txtk1",  "txth1", "txtda1", "txtu1", "txtk2",  "txth2",
-                                      "txtda2", "txtu2", "txtk3",  "txth3", "txtda3", "txtu3"};
+const QStringList resultRow{q("txtkris"), q("txthris"), q("txtdaris"), q("txturis")};
+const QStringList addendRows{q("txtk1"),  q("txth1"), q("txtda1"), q("txtu1"), q("txtk2"),  q("txth2"),
+                             q("txtda2"), q("txtu2"), q("txtk3"),  q("txth3"), q("txtda3"), q("txtu3")};
 
-const QColor blue(0, 0, 255), green(0, 192, 0), red(255, 0, 0), black(0, 0, 0);
 const QColor background(128, 255, 255);
-
-QString q(const char* ascii) {
-    return QString::fromLatin1(ascii);
-}
-
-// twips / 15
-QRect px(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 addition::Problem drawFromLoad(Generator& generator) {
     return addition::draw(generator);
 }
 
-AdditionScreen& additionScreen(test::TestProgram& t) {
+AdditionScreen& additionScreen(TestProgram& t) {
     return static_cast<AdditionScreen&>(t.program.frmaddizioni());
-}
-
-bool showActive(Screen& screen) {
-    screen.showScreen();
-    return QTest::qWaitForWindowActive(&screen);
-}
-
-QString joined(Screen& screen, std::span<const char* const> boxes) {
-    QString all;
-    for (const char* box : boxes)
-        all += screen.text(q(box));
-    return all;
-}
-
-QString focused() {
-    QWidget* widget = QApplication::focusWidget();
-    return widget != nullptr ? widget->objectName() : QString();
 }
 
 } // namespace
@@ -84,7 +53,7 @@ private:
 };
 
 void AdditionScreenTest::initTestCase() {
-    m_seed573 = test::seedFor(drawFromLoad, [](const addition::Problem& p) { return p.sum == 573; });
+    m_seed573 = seedFor(drawFromLoad, [](const addition::Problem& p) { return p.sum == 573; });
 }
 
 void AdditionScreenTest::readingCases_data() {
@@ -119,43 +88,39 @@ void AdditionScreenTest::readingCases() {
     QFETCH(QStringList, result);
     QFETCH(QStringList, addends);
     QFETCH(bool, right);
-    test::TestProgram t(m_seed573);
+    TestProgram t(m_seed573);
     AdditionScreen& s = additionScreen(t);
     QCOMPARE(s.problem().sum, 573);
     QVERIFY(showActive(s));
-    for (int i = 0; i < addends.size(); ++i)
-        test::type(s, addendRows[i], addends[i]);
-    for (int i = 0; i < 4; ++i)
-        test::type(s, resultRow[i], result.value(i));
+    typeRow(s, addendRows.first(addends.size()), addends);
+    if (QTest::currentTestFailed())
+        return;
+    typeRow(s, resultRow, result);
+    if (QTest::currentTestFailed())
+        return;
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
-    QCOMPARE(s.rightCount(), right ? 1 : 0);
-    QCOMPARE(s.wrongCount(), right ? 0 : 1);
-    QCOMPARE(t.seam.beeps, right ? 0 : 1);
-    QCOMPARE(s.text(q("lblmessaggio")), right ? q("Complimenti! Vai avanti") : q("Sbagliato! Ripeti"));
+    checkVerdict(s, t.seam, right);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(s.text(q("txtris")), result.join(QString()));
 }
 
 void AdditionScreenTest::rightCheckDrawsAnew() {
-    test::TestProgram t(3);
+    TestProgram t(3);
     AdditionScreen& s = additionScreen(t);
     QVERIFY(showActive(s));
     const addition::Problem before = s.problem();
     QCOMPARE(s.operationLine(), QString::fromStdString(addition::operationLine(before)));
-    for (const char* box : addendRows)
-        test::type(s, box, q("8"));
-    test::type(s, "txturis", QString::number(before.sum));
+    for (const QString& box : addendRows)
+        type(s, qPrintable(box), q("8"));
+    type(s, "txturis", QString::number(before.sum));
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
     // In the same handler: a new operation line for the problem drawn after the check's seeding.
-    Generator replay(3);
-    replay.setClock([] { return std::uint64_t{0}; });
-    replay.randomize();
-    addition::draw(replay);
-    replay.randomize();
-    const addition::Problem expected = addition::draw(replay);
+    const addition::Problem expected = drawnAfterRightCheck(3, drawFromLoad);
     const addition::Problem& after = s.problem();
     QCOMPARE(after.addend1, expected.addend1);
     QCOMPARE(after.addend2, expected.addend2);
@@ -166,25 +131,26 @@ void AdditionScreenTest::rightCheckDrawsAnew() {
     QCOMPARE(joined(s, addendRows), QString());
     QCOMPARE(joined(s, resultRow), QString());
     QCOMPARE(focused(), q("txtk1"));
-    QCOMPARE(s.text(q("lblmessaggio")), q("Complimenti! Vai avanti"));
-    QCOMPARE(s.label(q("lblmessaggio"))->palette().color(QPalette::WindowText), blue);
+    checkMessage(s, true);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(s.text(q("txtrisg")), q("1"));
     QCOMPARE(s.text(q("txtriss")), q("0"));
     QCOMPARE(t.seam.beeps, 0);
 }
 
 void AdditionScreenTest::wrongCheckKeepsProblem() {
-    test::TestProgram t(5);
+    TestProgram t(5);
     AdditionScreen& s = additionScreen(t);
     QVERIFY(showActive(s));
     const addition::Problem before = s.problem();
     const QString line = s.operationLine();
     const QString typed = q("123456789012");
     for (int i = 0; i < 12; ++i)
-        test::type(s, addendRows[i], typed.mid(i, 1));
-    test::type(s, "txturis", QString::number(before.sum + 1));
+        type(s, qPrintable(addendRows[i]), typed.mid(i, 1));
+    type(s, "txturis", QString::number(before.sum + 1));
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
     QCOMPARE(s.problem().sum, before.sum);
     QCOMPARE(s.problem().addend1, before.addend1);
@@ -192,15 +158,16 @@ void AdditionScreenTest::wrongCheckKeepsProblem() {
     QCOMPARE(joined(s, addendRows), typed);
     QCOMPARE(joined(s, resultRow), QString());
     QCOMPARE(focused(), q("txturis"));
-    QCOMPARE(s.text(q("lblmessaggio")), q("Sbagliato! Ripeti"));
-    QCOMPARE(s.label(q("lblmessaggio"))->palette().color(QPalette::WindowText), red);
+    checkMessage(s, false);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(t.seam.beeps, 1);
     QCOMPARE(s.text(q("txtrisg")), q("0"));
     QCOMPARE(s.text(q("txtriss")), q("1"));
 
     // The same problem, answered right at the second try.
-    test::type(s, "txthris", QString::number(before.sum));
-    test::click(s, "cmdconferma");
+    type(s, "txthris", QString::number(before.sum));
+    click(s, "cmdconferma");
     QCOMPARE(s.rightCount(), 1);
     QCOMPARE(joined(s, addendRows), QString());
 }
@@ -227,23 +194,10 @@ void AdditionScreenTest::digitBoxes() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(QColor, colour);
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
     s.showScreen();
-    QLineEdit* box = s.box(name);
-    QVERIFY(box != nullptr);
-    QCOMPARE(box->geometry(), geometry);
-    QCOMPARE(box->palette().color(QPalette::Text), colour);
-    QCOMPARE(box->font().family(), q("MS Sans Serif"));
-    QCOMPARE(box->font().pointSizeF(), 12.0);
-    QVERIFY(box->font().bold());
-    QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(box->text(), QString());
-    QVERIFY(box->validator() == nullptr);
-    QVERIFY(box->maxLength() >= 32767);
-    QVERIFY(box->isVisible());
-    QVERIFY(box->isEnabled());
-    QVERIFY(!box->isReadOnly());
+    checkDigitBox(s, name, geometry, colour);
 }
 
 void AdditionScreenTest::gridLabels_data() {
@@ -265,18 +219,9 @@ void AdditionScreenTest::gridLabels() {
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
     QFETCH(QColor, colour);
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
-    QLabel* label = s.label(name);
-    QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->geometry(), geometry);
-    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    QCOMPARE(label->palette().color(QPalette::Window), background);
-    QCOMPARE(label->font().family(), q("MS Sans Serif"));
-    QCOMPARE(label->font().pointSizeF(), 12.0);
-    QVERIFY(label->font().bold());
-    QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    checkGridLabel(s, name, caption, geometry, colour, background);
 }
 
 void AdditionScreenTest::commonControlsPlaced_data() {
@@ -294,91 +239,58 @@ void AdditionScreenTest::commonControlsPlaced() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QRect, geometry);
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
-    QWidget* control = s.control(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), geometry);
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        QCOMPARE(button->text(), text);
-    else
-        QCOMPARE(s.text(name), text);
+    checkCommonControl(s, name, text, geometry);
 }
 
 void AdditionScreenTest::gridLinesDrawn() {
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
-    s.showScreen();
-    const QImage image = s.grab().toImage();
-    QCOMPARE(image.size(), QSize(441, 393));
-    auto at = [&](int x, int y) { return QColor(image.pixel(x, y)); };
     // Points on each line where no control lies over it, and points beside them.
     const QPoint onLines[] = {{186, 88}, {300, 88},  {186, 192}, {370, 192},  // Line1, Line4
                               {232, 50}, {232, 140}, {232, 230},              // Line5
                               {280, 50}, {280, 190}, {328, 50},  {328, 120}}; // Line2, Line3
-    for (const QPoint& point : onLines)
-        QVERIFY2(at(point.x(), point.y()) == black,
-                 qPrintable(QStringLiteral("no line at %1,%2").arg(point.x()).arg(point.y())));
     const QPoint beside[] = {{186, 86}, {186, 90}, {234, 50}, {230, 50}, {232, 236}, {180, 88}};
-    for (const QPoint& point : beside)
-        QVERIFY2(at(point.x(), point.y()) == background,
-                 qPrintable(QStringLiteral("ink at %1,%2").arg(point.x()).arg(point.y())));
+    checkGridLines(s, QSize(441, 393), onLines, beside, background);
 }
 
 void AdditionScreenTest::tabOrder() {
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
     QVERIFY(showActive(s));
     const QStringList expected{q("txtk1"),   q("txth1"),       q("txtda1"),       q("txtu1"),    q("txtk2"),
                                q("txth2"),   q("txtda2"),      q("txtu2"),        q("txtk3"),    q("txth3"),
                                q("txtda3"),  q("txtu3"),       q("txturis"),      q("txtdaris"), q("txthris"),
                                q("txtkris"), q("cmdconferma"), q("cmdpunteggio"), q("cmdfine"),  q("txtk1")};
-    QStringList walked{focused()};
-    for (int i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        walked << focused();
-    }
-    QCOMPARE(walked, expected);
+    checkTabOrder(s, expected);
 }
 
 void AdditionScreenTest::firstFocus() {
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
     QVERIFY(showActive(s));
     QCOMPARE(focused(), q("txtk1"));
 }
 
 void AdditionScreenTest::screenLook() {
-    test::TestProgram t;
+    TestProgram t;
     AdditionScreen& s = additionScreen(t);
     QCOMPARE(s.windowTitle(), q("Addizioni in colonna"));
     QCOMPARE(s.size(), QSize(441, 393));
     QCOMPARE(s.palette().color(QPalette::Window), background);
     QVERIFY(s.autoFillBackground());
 
-    QLabel* operation = s.label(q("lbloper"));
-    QCOMPARE(operation->geometry(), px(2880, 120, 2655, 375));
-    QCOMPARE(operation->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    QCOMPARE(operation->font().family(), q("MS Sans Serif"));
-    QCOMPARE(operation->font().pointSizeF(), 13.5);
-    QVERIFY(!operation->font().bold());
-    QCOMPARE(operation->text(), QString::fromStdString(addition::operationLine(s.problem())));
-
-    QLabel* message = s.label(q("lblmessaggio"));
-    QCOMPARE(message->font().family(), q("Comic Sans MS"));
-    QCOMPARE(message->font().pointSizeF(), 18.0);
-    QVERIFY(message->font().bold());
-    QCOMPARE(message->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(message->palette().color(QPalette::WindowText), blue);
+    checkOperationLine(s, px(2880, 120, 2655, 375), Qt::AlignLeft,
+                       QString::fromStdString(addition::operationLine(s.problem())));
+    if (QTest::currentTestFailed())
+        return;
+    checkMessageLook(s);
 }
 
 void AdditionScreenTest::scoreCode() {
-    test::TestProgram t;
-    AdditionScreen& s = additionScreen(t);
-    QVERIFY(showActive(s));
-    QCOMPARE(s.code(), q("1"));
-    test::click(s, "cmdpunteggio");
-    QCOMPARE(s.text(q("txtc")), q("1"));
+    TestProgram t;
+    checkScoreCode(additionScreen(t), q("1"));
 }
 
 QTEST_MAIN(AdditionScreenTest)

@@ -4,26 +4,20 @@
 #include "exercises/division/screen.h"
 
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
 
 using namespace abacolo;
+using namespace abacolo::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int twips = 15;
-constexpr QSize boxSize(495 / twips, 420 / twips);
-constexpr QSize headSize(495 / twips, 375 / twips);
-
-const QColor blue(0, 0, 255);
-const QColor darkGreen(0, 128, 0);
-const QColor red(255, 0, 0);
-const QColor black(0, 0, 0);
+const QColor background(128, 255, 128);
 
 const QStringList dividendRow{u"txtk1"_s, u"txth1"_s, u"txtda1"_s, u"txtu1"_s, u"txtdivis"_s};
 const QStringList answerBoxes{u"txtkris"_s,  u"txthris"_s,   u"txtdaris"_s, u"txturis"_s,  u"txtpark1"_s,
@@ -44,7 +38,7 @@ std::uint64_t seedFor(int dividend, int divisor) {
     });
 }
 
-DivisionScreen& shown(test::TestProgram& t) {
+DivisionScreen& shown(TestProgram& t) {
     auto& screen = static_cast<DivisionScreen&>(t.program.frmdivisioni());
     screen.showScreen();
     return screen;
@@ -57,31 +51,6 @@ void fill(Screen& screen, const QString& entries) {
         QVERIFY2(screen.box(name) != nullptr, qPrintable(entry));
         screen.setText(name, entry.section(u'=', 1));
     }
-}
-
-// The problem a screen loaded from `seed` shows after one right check: the load and the check each
-// mix the (standing) clock into the generator once, and each draw follows its mixing.
-division::Problem secondProblem(std::uint64_t seed) {
-    Generator generator(seed);
-    generator.setClock([] { return std::uint64_t{0}; });
-    generator.randomize();
-    division::draw(generator);
-    generator.randomize();
-    return division::draw(generator);
-}
-
-QColor messageColour(const Screen& screen) {
-    return screen.label(u"lblmessaggio"_s)->palette().color(QPalette::WindowText);
-}
-
-QStringList focusWalk(Screen& screen, const QString& from, int steps) {
-    screen.box(from)->setFocus(Qt::TabFocusReason);
-    QStringList walk{screen.focusWidget()->objectName()};
-    for (int i = 1; i < steps; ++i) {
-        QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
-        walk << screen.focusWidget()->objectName();
-    }
-    return walk;
 }
 
 } // namespace
@@ -147,36 +116,38 @@ private slots:
         QFETCH(QString, quotientText);
         QFETCH(QString, remainderText);
         QFETCH(bool, right);
-        test::TestProgram t(seedFor(dividend, divisor));
+        TestProgram t(seedFor(dividend, divisor));
         DivisionScreen& screen = shown(t);
         fill(screen, entries);
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdcontrolla");
+        click(screen, "cmdcontrolla");
 
         // The hidden boxes keep the texts read until the next check.
         QCOMPARE(screen.text(u"txtris"_s), quotientText);
         QCOMPARE(screen.text(u"txtresto"_s), remainderText);
-        QCOMPARE(screen.text(u"lblmessaggio"_s),
-                 right ? u"Complimenti! Vai avanti"_s : u"Sbagliato! Ripeti"_s);
-        QCOMPARE(screen.rightCount(), right ? 1 : 0);
-        QCOMPARE(screen.wrongCount(), right ? 0 : 1);
-        QCOMPARE(t.seam.beeps, right ? 0 : 1);
+        checkVerdict(screen, t.seam, right);
     }
 
     void rightCheckEmptiesAllNineteenBoxesAndDrawsTheNextProblem() {
         const std::uint64_t seed = seedFor(7345, 6);
-        test::TestProgram t(seed);
+        TestProgram t(seed);
         DivisionScreen& screen = shown(t);
         fill(screen, worked7345 + u",txtparu4=1"_s);
+        if (QTest::currentTestFailed())
+            return;
 
         screen.cmdcontrolla_Click();
 
-        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Complimenti! Vai avanti"_s);
-        QCOMPARE(messageColour(screen), blue);
-        for (const QString& name : dividendRow + answerBoxes)
-            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        checkMessage(screen, true);
+        if (QTest::currentTestFailed())
+            return;
+        checkTexts(screen, dividendRow + answerBoxes);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(screen.focusWidget(), screen.box(u"txtk1"_s));
-        const division::Problem next = secondProblem(seed);
+        const division::Problem next = drawnAfterRightCheck(seed, division::draw);
         QCOMPARE(screen.problem().dividend, next.dividend);
         QCOMPARE(screen.problem().divisor, next.divisor);
         QCOMPARE(screen.operationLine(), QString::fromStdString(division::operationLine(next)));
@@ -186,21 +157,25 @@ private slots:
 
     // The division is worked again from the start: only the dividend and the divisor stay.
     void wrongCheckKeepsTheDividendAndTheDivisor() {
-        test::TestProgram t(seedFor(7345, 6));
+        TestProgram t(seedFor(7345, 6));
         DivisionScreen& screen = shown(t);
         fill(screen, worked7345);
+        if (QTest::currentTestFailed())
+            return;
 
         screen.cmdcontrolla_Click();
 
-        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Sbagliato! Ripeti"_s);
-        QCOMPARE(messageColour(screen), red);
+        checkMessage(screen, false);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(t.seam.beeps, 1);
         QCOMPARE(screen.operationLine(), u"7345 : 6"_s);
-        const QStringList copied{u"7"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s};
-        for (int i = 0; i < dividendRow.size(); ++i)
-            QCOMPARE(screen.text(dividendRow[i]), copied[i]);
-        for (const QString& name : answerBoxes)
-            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        checkTexts(screen, dividendRow, {u"7"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+        if (QTest::currentTestFailed())
+            return;
+        checkTexts(screen, answerBoxes);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(screen.focusWidget(), screen.box(u"txtkris"_s));
         QCOMPARE(screen.remainderValue(), 25.0);
 
@@ -212,10 +187,10 @@ private slots:
     }
 
     void windowTitleBackgroundAndCheckButton() {
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
         QCOMPARE(screen.windowTitle(), u"Divisioni in colonna"_s);
-        QCOMPARE(screen.palette().color(QPalette::Window), QColor(128, 255, 128));
+        QCOMPARE(screen.palette().color(QPalette::Window), background);
         QVERIFY(screen.button(u"cmdcontrolla"_s) != nullptr);
         QCOMPARE(screen.button(u"cmdcontrolla"_s)->text(), u"&Controlla"_s);
         QVERIFY(screen.findChild<QWidget*>(u"cmdconferma"_s) == nullptr);
@@ -254,19 +229,14 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         QFETCH(QColor, colour);
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
-        const QLineEdit* box = screen.box(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(box != nullptr);
-        QVERIFY(!box->isHidden());
-        QVERIFY(box->text().isEmpty());
-        QCOMPARE(box->geometry(), QRect(QPoint(left / twips, top / twips), boxSize));
-        QCOMPARE(box->palette().color(QPalette::Text), colour);
+        checkDigitBox(screen, q(QTest::currentDataTag()), px(left, top, 495, 420), colour);
     }
 
     // Each partial-remainder row starts one column further right than the row above.
     void staggeredRowsHaveNoBoxesLeftOfTheirStart() {
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
         for (const QString& name :
              {u"txtpark2"_s, u"txtpark3"_s, u"txtparh3"_s, u"txtpark4"_s, u"txtparh4"_s, u"txtparda4"_s})
@@ -288,17 +258,14 @@ private slots:
         QFETCH(int, left);
         QFETCH(QColor, colour);
         constexpr int headsTop = 840;
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
-        const QLabel* head = screen.label(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(head != nullptr);
-        QCOMPARE(head->text(), caption);
-        QCOMPARE(head->geometry(), QRect(QPoint(left / twips, headsTop / twips), headSize));
-        QCOMPARE(head->palette().color(QPalette::WindowText), colour);
+        checkGridLabel(screen, q(QTest::currentDataTag()), caption, px(left, headsTop, 495, 375), colour,
+                       background);
     }
 
     void hiddenBoxes() {
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
         for (const QString& name : {u"txtris"_s, u"txtresto"_s, u"txtrisg"_s, u"txtriss"_s, u"txtc"_s}) {
             const QLineEdit* box = screen.box(name);
@@ -318,12 +285,12 @@ private slots:
 
     void quotientBoxesLieAboveThePicture() {
         QFETCH(QString, name);
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         const QWidget* picture = screen.control(u"Picture1"_s);
         QVERIFY(picture != nullptr);
-        QCOMPARE(picture->geometry(), QRect(3600 / twips, 1920 / twips, 2775 / twips, 2415 / twips));
+        QCOMPARE(picture->geometry(), px(3600, 1920, 2775, 2415));
         QLineEdit* box = screen.box(name);
         const QPoint centre = box->geometry().center();
         QVERIFY(picture->geometry().contains(centre));
@@ -338,7 +305,7 @@ private slots:
     // Dividend, divisor, the quotient's thousands, the rows of partial remainders with the quotient's
     // units before row 4, the buttons, and last the quotient's tens and hundreds.
     void tabOrder() {
-        test::TestProgram t;
+        TestProgram t;
         DivisionScreen& screen = shown(t);
         QCOMPARE(screen.focusWidget(), screen.box(u"txtk1"_s));
         const QStringList order = (u"txtk1 txth1 txtda1 txtu1 txtdivis txtkris "
@@ -346,7 +313,7 @@ private slots:
                                    u"txtparda3 txtparu3 txturis txtparu4 "
                                    u"cmdcontrolla cmdpunteggio cmdfine txtdaris txthris txtk1"_s)
                                       .split(u' ');
-        QCOMPARE(focusWalk(screen, u"txtk1"_s, int(order.size())), order);
+        checkTabOrder(screen, order);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "exercises/exercisescreen.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <string>
 
 using namespace abacolo;
+using namespace abacolo::test;
 
 namespace {
 
@@ -104,33 +106,11 @@ struct Fixture {
     TestOperation& screen() { return static_cast<TestOperation&>(t.program.frmaddizioni()); }
 
     int clockReads = 0;
-    test::TestProgram t;
+    TestProgram t;
 };
 
-QString q(const char* ascii) {
-    return QString::fromLatin1(ascii);
-}
-
-QColor captionColour(Screen& screen) {
-    return screen.label(QStringLiteral("lblmessaggio"))->palette().color(QPalette::WindowText);
-}
-
-QString joined(Screen& screen, std::span<const char* const> boxes) {
-    QString all;
-    for (const char* box : boxes)
-        all += screen.text(q(box));
-    return all;
-}
-
-void typeRow(Screen& screen, std::span<const char* const> boxes, const QStringList& texts) {
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        test::type(screen, boxes[i], texts.value(int(i)));
-}
-
-bool showActive(Screen& screen) {
-    screen.showScreen();
-    return QTest::qWaitForWindowActive(&screen);
-}
+const QStringList resultBoxes = names(resultRow);
+const QStringList operandBoxes = names(operandRow);
 
 } // namespace
 
@@ -196,10 +176,10 @@ void ExerciseFrameTest::loadSetsUp() {
     QCOMPARE(s.text(QStringLiteral("txtris")), QString());
     QCOMPARE(s.text(QStringLiteral("txtc")), QStringLiteral("0"));
     QCOMPARE(s.text(QStringLiteral("lblmessaggio")), QString());
-    QCOMPARE(captionColour(s), QColor(0, 0, 255));
+    QCOMPARE(messageColour(s), QColor(0, 0, 255));
     QVERIFY(!s.messageTimer()->isActive());
     QCOMPARE(s.messageTimer()->interval(), 3000);
-    QCOMPARE(joined(s, operandRow) + joined(s, resultRow), QString());
+    QCOMPARE(joined(s, operandBoxes) + joined(s, resultBoxes), QString());
     QCOMPARE(f.t.seam.beeps, 0);
     for (const char* hidden : {"txtris", "txtrisg", "txtriss", "txtc"})
         QVERIFY2(s.control(q(hidden)) == nullptr || s.control(q(hidden))->isHidden(), hidden);
@@ -214,21 +194,24 @@ void ExerciseFrameTest::rightCheck() {
     Fixture f;
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
-    typeRow(s, operandRow, {q("1"), q("2"), q("3"), q("4")});
-    typeRow(s, resultRow, {QString(), QString(), q("4"), q("2")});
+    typeRow(s, operandBoxes + resultBoxes,
+            {q("1"), q("2"), q("3"), q("4"), QString(), QString(), q("4"), q("2")});
+    if (QTest::currentTestFailed())
+        return;
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
     QCOMPARE(s.judged, 42.0);
     QCOMPARE(s.messageAtJudge, QString()); // the comparison ran before the verdict step
-    QCOMPARE(s.text(QStringLiteral("lblmessaggio")), QStringLiteral("Complimenti! Vai avanti"));
-    QCOMPARE(captionColour(s), QColor(0, 0, 255));
+    checkMessage(s, true);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(f.t.seam.beeps, 0);
     QCOMPARE(QApplication::focusWidget(), s.box(q(firstEntry)));
     QCOMPARE(s.rightCount(), 1);
     QCOMPARE(s.wrongCount(), 0);
-    QCOMPARE(joined(s, resultRow), QString());
-    QCOMPARE(joined(s, operandRow), QString());
+    QCOMPARE(joined(s, resultBoxes), QString());
+    QCOMPARE(joined(s, operandBoxes), QString());
     QCOMPARE(s.text(QStringLiteral("txtris")), QStringLiteral("42"));
     // A new problem, drawn after the verdict and the emptying, before the counts are shown, without a
     // second seeding in the same check.
@@ -247,20 +230,23 @@ void ExerciseFrameTest::wrongCheck() {
     Fixture f;
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
-    typeRow(s, operandRow, {q("1"), q("2"), q("3"), q("4")});
-    typeRow(s, resultRow, {QString(), QString(), q("4"), q("3")});
+    typeRow(s, operandBoxes + resultBoxes,
+            {q("1"), q("2"), q("3"), q("4"), QString(), QString(), q("4"), q("3")});
+    if (QTest::currentTestFailed())
+        return;
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
     QCOMPARE(s.judged, 43.0);
     QCOMPARE(f.t.seam.beeps, 1);
-    QCOMPARE(s.text(QStringLiteral("lblmessaggio")), QStringLiteral("Sbagliato! Ripeti"));
-    QCOMPARE(captionColour(s), QColor(255, 0, 0));
+    checkMessage(s, false);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(QApplication::focusWidget(), s.box(q(retry)));
     QCOMPARE(s.rightCount(), 0);
     QCOMPARE(s.wrongCount(), 1);
-    QCOMPARE(joined(s, resultRow), QString());
-    QCOMPARE(joined(s, operandRow), QStringLiteral("1234"));
+    QCOMPARE(joined(s, resultBoxes), QString());
+    QCOMPARE(joined(s, operandBoxes), QStringLiteral("1234"));
     QCOMPARE(s.draws, 1);
     QCOMPARE(s.operationLine(), QStringLiteral("problema 1"));
     QCOMPARE(f.clockReads, 2);
@@ -270,12 +256,12 @@ void ExerciseFrameTest::wrongCheck() {
     QVERIFY(s.messageTimer()->isActive());
 
     // The retry: the same problem, now answered right, switches to blue and draws anew.
-    test::type(s, "txturis", q("42"));
-    test::click(s, "cmdconferma");
-    QCOMPARE(captionColour(s), QColor(0, 0, 255));
+    type(s, "txturis", q("42"));
+    click(s, "cmdconferma");
+    QCOMPARE(messageColour(s), QColor(0, 0, 255));
     QCOMPARE(f.t.seam.beeps, 1);
     QCOMPARE(s.draws, 2);
-    QCOMPARE(joined(s, operandRow), QString());
+    QCOMPARE(joined(s, operandBoxes), QString());
     QCOMPARE(s.text(QStringLiteral("txtrisg")), QStringLiteral("1"));
     QCOMPARE(s.text(QStringLiteral("txtriss")), QStringLiteral("1"));
 }
@@ -284,7 +270,7 @@ void ExerciseFrameTest::countsAsPlainDecimal() {
     Fixture f;
     TestOperation& s = f.screen();
     for (int i = 0; i < 12; ++i) {
-        test::type(s, "txturis", q("42"));
+        type(s, "txturis", q("42"));
         s.cmdconferma_Click();
     }
     for (int i = 0; i < 3; ++i)
@@ -321,7 +307,9 @@ void ExerciseFrameTest::answerAssembly() {
     QFETCH(double, value);
     Fixture f;
     TestOperation& s = f.screen();
-    typeRow(s, resultRow, result);
+    typeRow(s, resultBoxes, result);
+    if (QTest::currentTestFailed())
+        return;
 
     s.cmdconferma_Click();
 
@@ -330,14 +318,14 @@ void ExerciseFrameTest::answerAssembly() {
     QCOMPARE(s.answerValue(), value);
     // txtris keeps the joined text after the result row is emptied.
     QCOMPARE(s.text(QStringLiteral("txtris")), joinedText);
-    QCOMPARE(joined(s, resultRow), QString());
+    QCOMPARE(joined(s, resultBoxes), QString());
     QCOMPARE(s.rightCount(), value == expectedAnswer ? 1 : 0);
     QCOMPARE(s.wrongCount(), value == expectedAnswer ? 0 : 1);
 
     // It keeps it until the next check, which replaces it.
     s.tmrtempo_Timer();
     QCOMPARE(s.text(QStringLiteral("txtris")), joinedText);
-    test::type(s, "txtdaris", q("7"));
+    type(s, "txtdaris", q("7"));
     s.cmdconferma_Click();
     QCOMPARE(s.text(QStringLiteral("txtris")), q("7"));
 }
@@ -348,14 +336,14 @@ void ExerciseFrameTest::timerTickClearsCaptionOnly() {
     QTimer* timer = s.messageTimer();
     QCOMPARE(timer->interval(), 3000);
     QVERIFY(!timer->isActive());
-    test::type(s, "txtk1", q("9"));
+    type(s, "txtk1", q("9"));
     s.cmdconferma_Click(); // wrong
     QVERIFY(timer->isActive());
 
     s.tmrtempo_Timer();
 
     QCOMPARE(s.text(QStringLiteral("lblmessaggio")), QString());
-    QCOMPARE(captionColour(s), QColor(255, 0, 0));
+    QCOMPARE(messageColour(s), QColor(255, 0, 0));
     QVERIFY(timer->isActive());
     QCOMPARE(s.text(QStringLiteral("txtk1")), q("9"));
     QCOMPARE(s.text(QStringLiteral("txtriss")), q("1"));
@@ -367,7 +355,7 @@ void ExerciseFrameTest::timerTickClearsCaptionOnly() {
 void ExerciseFrameTest::messageGoneWithinThreeSeconds() {
     Fixture f;
     TestOperation& s = f.screen();
-    test::type(s, "txturis", q("42"));
+    type(s, "txturis", q("42"));
     s.cmdconferma_Click();
     QElapsedTimer clock;
     clock.start();
@@ -378,7 +366,7 @@ void ExerciseFrameTest::messageGoneWithinThreeSeconds() {
     QCOMPARE(s.text(QStringLiteral("lblmessaggio")), QStringLiteral("Complimenti! Vai avanti"));
     QTRY_COMPARE_WITH_TIMEOUT(s.text(QStringLiteral("lblmessaggio")), QString(), 2000);
     QVERIFY2(clock.elapsed() >= 2900, "the message left too early");
-    QCOMPARE(captionColour(s), QColor(0, 0, 255));
+    QCOMPARE(messageColour(s), QColor(0, 0, 255));
     QVERIFY(s.messageTimer()->isActive());
     QCOMPARE(s.rightCount(), 1);
     QCOMPARE(s.draws, 2);
@@ -402,19 +390,19 @@ void ExerciseFrameTest::finishUnloads() {
     Program& program = f.t.program;
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
-    test::type(s, "txturis", q("42"));
+    type(s, "txturis", q("42"));
     s.cmdconferma_Click();
     s.cmdconferma_Click();
     QCOMPARE(s.rightCount(), 1);
     QPointer<QWidget> old(&s);
     QPointer<QTimer> oldTimer(s.messageTimer());
 
-    test::click(s, "cmdfine");
+    click(s, "cmdfine");
 
     QVERIFY(!program.isLoaded(ScreenId::frmaddizioni));
     QVERIFY(program.isLoaded(ScreenId::frminizio));
     QVERIFY(program.frminizio().isVisible());
-    test::flushDeletions();
+    flushDeletions();
     QVERIFY(old.isNull());
     QVERIFY(oldTimer.isNull());
 
@@ -437,12 +425,12 @@ void ExerciseFrameTest::scoreHandOff() {
     Program& program = f.t.program;
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
-    test::type(s, "txtk1", q("5"));
-    test::type(s, "txturis", q("42"));
+    type(s, "txtk1", q("5"));
+    type(s, "txturis", q("42"));
     s.cmdconferma_Click();
-    test::type(s, "txtk1", q("6"));
+    type(s, "txtk1", q("6"));
     s.cmdconferma_Click();
-    test::type(s, "txturis", q("41"));
+    type(s, "txturis", q("41"));
 
     // A score screen already loaded and showing a grade.
     ScoreScreen& score = program.frmpunteggio();
@@ -453,7 +441,7 @@ void ExerciseFrameTest::scoreHandOff() {
     score.hideScreen();
     s.showScreen();
 
-    test::click(s, "cmdpunteggio");
+    click(s, "cmdpunteggio");
 
     QVERIFY(score.isVisible());
     QVERIFY(!s.isVisible());
@@ -478,7 +466,7 @@ void ExerciseFrameTest::scoreBeforeAnyCheck() {
     Fixture f;
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
-    test::click(s, "cmdpunteggio");
+    click(s, "cmdpunteggio");
     QCOMPARE(s.text(QStringLiteral("txtc")), q("1"));
     QCOMPARE(s.text(QStringLiteral("txtrisg")), QString());
     QCOMPARE(s.text(QStringLiteral("txtriss")), QString());
@@ -491,7 +479,7 @@ void ExerciseFrameTest::emptyGridAgainAndAgain() {
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
     for (int i = 1; i <= 5; ++i) {
-        test::click(s, "cmdconferma");
+        click(s, "cmdconferma");
         QCOMPARE(f.t.seam.beeps, i);
         QCOMPARE(s.wrongCount(), i);
         QCOMPARE(s.text(QStringLiteral("txtriss")), QString::number(i));
@@ -517,7 +505,7 @@ void ExerciseFrameTest::enterInDigitBoxPressesNothing() {
     TestOperation& s = f.screen();
     QVERIFY(showActive(s));
     for (const char* box : {"txturis", "txtk1"}) {
-        test::type(s, box, q("42"));
+        type(s, box, q("42"));
         s.box(q(box))->setFocus();
         QTest::keyClick(s.box(q(box)), Qt::Key_Return);
         QTest::keyClick(s.box(q(box)), Qt::Key_Enter);
@@ -542,7 +530,7 @@ void ExerciseFrameTest::frameCloseActsAsFinish() {
     QVERIFY(!f.t.program.isLoaded(ScreenId::frmaddizioni));
     QVERIFY(f.t.program.frminizio().isVisible());
     QCOMPARE(f.t.seam.endRequests, 0);
-    test::flushDeletions();
+    flushDeletions();
     QCOMPARE(f.screen().wrongCount(), 0);
 }
 
@@ -560,13 +548,14 @@ void ExerciseFrameTest::answerBeyondDouble() {
     QFETCH(double, value);
     Fixture f;
     TestOperation& s = f.screen();
-    typeRow(s, resultRow, result);
+    typeRow(s, resultBoxes, result);
+    if (QTest::currentTestFailed())
+        return;
     s.cmdconferma_Click();
     QCOMPARE(s.answerValue(), value);
-    QCOMPARE(s.wrongCount(), 1);
-    QCOMPARE(s.rightCount(), 0);
-    QCOMPARE(f.t.seam.beeps, 1);
-    QCOMPARE(s.text(QStringLiteral("lblmessaggio")), QStringLiteral("Sbagliato! Ripeti"));
+    checkVerdict(s, f.t.seam, false);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(s.text(QStringLiteral("txtris")), result.join(QString()));
 }
 

@@ -3,26 +3,20 @@
 #include "exercises/multiplication/screen.h"
 
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include <limits>
 
 using namespace abacolo;
+using namespace abacolo::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int twips = 15;
-constexpr QSize boxSize(495 / twips, 420 / twips);
-constexpr QSize labelSize(495 / twips, 375 / twips);
-
-const QColor blue(0, 0, 255);
-const QColor green(0, 192, 0);
-const QColor red(255, 0, 0);
-const QColor black(0, 0, 0);
+const QColor background(255, 192, 255);
 
 const QStringList resultRow{u"txtkris"_s, u"txthris"_s, u"txtdaris"_s, u"txturis"_s};
 const QStringList operandBoxes{u"txtk1"_s, u"txth1"_s, u"txtda1"_s, u"txtu1"_s, u"txtu2"_s};
@@ -33,42 +27,10 @@ std::uint64_t seedFor(int multiplicand, int multiplier) {
     });
 }
 
-MultiplicationScreen& shown(test::TestProgram& t) {
+MultiplicationScreen& shown(TestProgram& t) {
     auto& screen = static_cast<MultiplicationScreen&>(t.program.frmmoltiplicazioni());
     screen.showScreen();
     return screen;
-}
-
-// Texts are written box|box|..., in the order of `boxes`.
-void fill(Screen& screen, const QStringList& boxes, const QString& texts) {
-    const QStringList cells = texts.split(u'|');
-    for (int i = 0; i < boxes.size(); ++i)
-        screen.setText(boxes[i], cells.value(i));
-}
-
-// The problem a screen loaded from `seed` shows after one right check: the load and the check each
-// mix the (standing) clock into the generator once, and each draw follows its mixing.
-multiplication::Problem secondProblem(std::uint64_t seed) {
-    Generator generator(seed);
-    generator.setClock([] { return std::uint64_t{0}; });
-    generator.randomize();
-    multiplication::draw(generator);
-    generator.randomize();
-    return multiplication::draw(generator);
-}
-
-QColor messageColour(const Screen& screen) {
-    return screen.label(u"lblmessaggio"_s)->palette().color(QPalette::WindowText);
-}
-
-QStringList focusWalk(Screen& screen, const QString& from, int steps) {
-    screen.box(from)->setFocus(Qt::TabFocusReason);
-    QStringList walk{screen.focusWidget()->objectName()};
-    for (int i = 1; i < steps; ++i) {
-        QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
-        walk << screen.focusWidget()->objectName();
-    }
-    return walk;
 }
 
 } // namespace
@@ -100,37 +62,39 @@ private slots:
         QFETCH(QString, thousandsToUnits);
         QFETCH(double, value);
         QFETCH(bool, right);
-        test::TestProgram t(seedFor(302, 3));
+        TestProgram t(seedFor(302, 3));
         MultiplicationScreen& screen = shown(t);
-        fill(screen, resultRow, thousandsToUnits);
+        typeRow(screen, resultRow, thousandsToUnits.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
 
         QCOMPARE(screen.text(u"txtris"_s), QString(thousandsToUnits).remove(u'|'));
         QCOMPARE(screen.answerValue(), value);
-        QCOMPARE(screen.text(u"lblmessaggio"_s),
-                 right ? u"Complimenti! Vai avanti"_s : u"Sbagliato! Ripeti"_s);
-        QCOMPARE(screen.rightCount(), right ? 1 : 0);
-        QCOMPARE(screen.wrongCount(), right ? 0 : 1);
-        QCOMPARE(t.seam.beeps, right ? 0 : 1);
+        checkVerdict(screen, t.seam, right);
     }
 
     void rightCheckEmptiesEveryBoxAndDrawsTheNextProblem() {
         const std::uint64_t seed = seedFor(302, 3);
-        test::TestProgram t(seed);
+        TestProgram t(seed);
         MultiplicationScreen& screen = shown(t);
         // The operand boxes are a working area: a wrong copy does not spoil a right product.
-        fill(screen, operandBoxes + resultRow, u"7|7|7|7|7|||9|06"_s);
+        typeRow(screen, operandBoxes + resultRow, u"7|7|7|7|7|||9|06"_s.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
 
-        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Complimenti! Vai avanti"_s);
-        QCOMPARE(messageColour(screen), blue);
+        checkMessage(screen, true);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(t.seam.beeps, 0);
-        for (const QString& name : operandBoxes + resultRow)
-            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        checkTexts(screen, operandBoxes + resultRow);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(screen.focusWidget(), screen.box(u"txtk1"_s));
-        const multiplication::Problem next = secondProblem(seed);
+        const multiplication::Problem next = drawnAfterRightCheck(seed, multiplication::draw);
         QCOMPARE(screen.problem().multiplicand, next.multiplicand);
         QCOMPARE(screen.problem().multiplier, next.multiplier);
         QCOMPARE(screen.operationLine(), QString::fromStdString(multiplication::operationLine(next)));
@@ -139,25 +103,30 @@ private slots:
     }
 
     void wrongCheckKeepsTheProblemAndTheOperands() {
-        test::TestProgram t(seedFor(302, 3));
+        TestProgram t(seedFor(302, 3));
         MultiplicationScreen& screen = shown(t);
         const QString copied = u"|3|0|2|3"_s;
-        fill(screen, operandBoxes + resultRow, copied + u"||9|6|6"_s);
+        typeRow(screen, operandBoxes + resultRow, (copied + u"||9|6|6"_s).split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
 
-        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Sbagliato! Ripeti"_s);
-        QCOMPARE(messageColour(screen), red);
+        checkMessage(screen, false);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(t.seam.beeps, 1);
         QCOMPARE(screen.operationLine(), u"302 x 3"_s);
-        for (int i = 0; i < operandBoxes.size(); ++i)
-            QCOMPARE(screen.text(operandBoxes[i]), copied.section(u'|', i, i));
-        for (const QString& name : resultRow)
-            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        checkTexts(screen, operandBoxes, copied.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
+        checkTexts(screen, resultRow);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(screen.focusWidget(), screen.box(u"txturis"_s));
 
         // Pressing again on the emptied row reads 0: one more wrong answer, one more beep.
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
         QCOMPARE(t.seam.beeps, 2);
         QCOMPARE(screen.text(u"txtriss"_s), u"2"_s);
         QCOMPARE(screen.text(u"txtrisg"_s), u"0"_s);
@@ -165,11 +134,11 @@ private slots:
     }
 
     void windowTitleAndBackground() {
-        test::TestProgram t;
+        TestProgram t;
         MultiplicationScreen& screen = shown(t);
         QCOMPARE(screen.windowTitle(), u"Moltiplicazioni in colonna con 1 cifra al moltiplicatore"_s);
-        QCOMPARE(screen.palette().color(QPalette::Window), QColor(255, 192, 255));
-        QCOMPARE(screen.size(), QSize(6615 / twips, 5895 / twips));
+        QCOMPARE(screen.palette().color(QPalette::Window), background);
+        QCOMPARE(screen.size(), px(0, 0, 6615, 5895).size());
     }
 
     // Each row is tagged with the box's name.
@@ -194,14 +163,9 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         QFETCH(QColor, colour);
-        test::TestProgram t;
+        TestProgram t;
         MultiplicationScreen& screen = shown(t);
-        const QLineEdit* box = screen.box(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(box != nullptr);
-        QVERIFY(!box->isHidden());
-        QVERIFY(box->text().isEmpty());
-        QCOMPARE(box->geometry(), QRect(QPoint(left / twips, top / twips), boxSize));
-        QCOMPARE(box->palette().color(QPalette::Text), colour);
+        checkDigitBox(screen, q(QTest::currentDataTag()), px(left, top, 495, 420), colour);
     }
 
     // Each row is tagged with the label's name.
@@ -223,25 +187,22 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         QFETCH(QColor, colour);
-        test::TestProgram t;
+        TestProgram t;
         MultiplicationScreen& screen = shown(t);
-        const QLabel* label = screen.label(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(label != nullptr);
-        QCOMPARE(label->text(), caption);
-        QCOMPARE(label->geometry(), QRect(QPoint(left / twips, top / twips), labelSize));
-        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        checkGridLabel(screen, q(QTest::currentDataTag()), caption, px(left, top, 495, 375), colour,
+                       background);
     }
 
     // The multiplicand row, the multiplier, the result row from the units leftwards, then the buttons.
     void tabWalksTheGridAsThePupilWorks() {
-        test::TestProgram t;
+        TestProgram t;
         MultiplicationScreen& screen = shown(t);
         QCOMPARE(screen.focusWidget(), screen.box(u"txtk1"_s));
         const QStringList order = (u"txtk1 txth1 txtda1 txtu1 txtu2 "
                                    u"txturis txtdaris txthris txtkris "
                                    u"cmdconferma cmdpunteggio cmdfine txtk1"_s)
                                       .split(u' ');
-        QCOMPARE(focusWalk(screen, u"txtk1"_s, int(order.size())), order);
+        checkTabOrder(screen, order);
     }
 };
 

@@ -3,24 +3,18 @@
 #include "exercises/multiplication2/screen.h"
 
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 using namespace abacolo;
+using namespace abacolo::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int twips = 15;
-constexpr QSize boxSize(495 / twips, 420 / twips);
-constexpr QSize labelSize(495 / twips, 375 / twips);
-
-const QColor blue(0, 0, 255);
-const QColor green(0, 192, 0);
-const QColor red(255, 0, 0);
-const QColor black(0, 0, 0);
+const QColor background(192, 192, 255);
 
 const QStringList factorRows{u"txth1"_s, u"txtda1"_s, u"txtu1"_s, u"txtda2"_s, u"txtu2"_s};
 // Both partial products, each thousands to units.
@@ -37,38 +31,10 @@ std::uint64_t seedFor(int multiplicand, int multiplier) {
     });
 }
 
-Multiplication2Screen& shown(test::TestProgram& t) {
+Multiplication2Screen& shown(TestProgram& t) {
     auto& screen = static_cast<Multiplication2Screen&>(t.program.frmmoltiplicazioni2());
     screen.showScreen();
     return screen;
-}
-
-// Texts are written box|box|..., in the order of `boxes`.
-void fill(Screen& screen, const QStringList& boxes, const QString& texts) {
-    const QStringList cells = texts.split(u'|');
-    for (int i = 0; i < boxes.size(); ++i)
-        screen.setText(boxes[i], cells.value(i));
-}
-
-// The problem a screen loaded from `seed` shows after one right check: the load and the check each
-// mix the (standing) clock into the generator once, and each draw follows its mixing.
-multiplication2::Problem secondProblem(std::uint64_t seed) {
-    Generator generator(seed);
-    generator.setClock([] { return std::uint64_t{0}; });
-    generator.randomize();
-    multiplication2::draw(generator);
-    generator.randomize();
-    return multiplication2::draw(generator);
-}
-
-QStringList focusWalk(Screen& screen, const QString& from, int steps) {
-    screen.box(from)->setFocus(Qt::TabFocusReason);
-    QStringList walk{screen.focusWidget()->objectName()};
-    for (int i = 1; i < steps; ++i) {
-        QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
-        walk << screen.focusWidget()->objectName();
-    }
-    return walk;
 }
 
 } // namespace
@@ -106,39 +72,43 @@ private slots:
         QFETCH(QString, result);
         QFETCH(double, value);
         QFETCH(bool, right);
-        test::TestProgram t(seedFor(multiplicand, multiplier));
+        TestProgram t(seedFor(multiplicand, multiplier));
         Multiplication2Screen& screen = shown(t);
-        fill(screen, partialRows, partials);
-        fill(screen, resultRow, result);
+        typeRow(screen, partialRows, partials.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
+        typeRow(screen, resultRow, result.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
 
         QCOMPARE(screen.text(u"txtris"_s), QString(result).remove(u'|'));
         QCOMPARE(screen.answerValue(), value);
-        QCOMPARE(screen.text(u"lblmessaggio"_s),
-                 right ? u"Complimenti! Vai avanti"_s : u"Sbagliato! Ripeti"_s);
-        QCOMPARE(screen.rightCount(), right ? 1 : 0);
-        QCOMPARE(screen.wrongCount(), right ? 0 : 1);
-        QCOMPARE(t.seam.beeps, right ? 0 : 1);
+        checkVerdict(screen, t.seam, right);
     }
 
     void rightCheckEmptiesEveryBoxAndDrawsTheNextProblem() {
         const std::uint64_t seed = seedFor(123, 45);
-        test::TestProgram t(seed);
+        TestProgram t(seed);
         Multiplication2Screen& screen = shown(t);
         // Factor rows copied wrongly do not spoil a right product.
-        fill(screen, factorRows, u"3|2|1|5|4"_s);
-        fill(screen, partialRows, partials615and492);
-        fill(screen, resultRow, u"5|5|3|5"_s);
+        typeRow(screen, factorRows + partialRows + resultRow,
+                u"3|2|1|5|4"_s.split(u'|') + partials615and492.split(u'|') + u"5|5|3|5"_s.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
 
-        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Complimenti! Vai avanti"_s);
+        checkMessage(screen, true);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(t.seam.beeps, 0);
-        for (const QString& name : factorRows + partialRows + resultRow)
-            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        checkTexts(screen, factorRows + partialRows + resultRow);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(screen.focusWidget(), screen.box(u"txth1"_s));
-        const multiplication2::Problem next = secondProblem(seed);
+        const multiplication2::Problem next = drawnAfterRightCheck(seed, multiplication2::draw);
         QCOMPARE(screen.problem().multiplicand, next.multiplicand);
         QCOMPARE(screen.problem().multiplier, next.multiplier);
         QCOMPARE(screen.operationLine(), QString::fromStdString(multiplication2::operationLine(next)));
@@ -148,33 +118,37 @@ private slots:
 
     // The factor rows keep the pupil's copy; both partial products go with the result row.
     void wrongCheckKeepsTheFactorRowsOnly() {
-        test::TestProgram t(seedFor(123, 45));
+        TestProgram t(seedFor(123, 45));
         Multiplication2Screen& screen = shown(t);
-        const QString copied = u"1|2|3|4|5"_s;
-        fill(screen, factorRows, copied);
-        fill(screen, partialRows, partials615and492);
-        fill(screen, resultRow, u"5|5|3|4"_s);
+        const QStringList copied = u"1|2|3|4|5"_s.split(u'|');
+        typeRow(screen, factorRows + partialRows + resultRow,
+                copied + partials615and492.split(u'|') + u"5|5|3|4"_s.split(u'|'));
+        if (QTest::currentTestFailed())
+            return;
 
-        test::click(screen, "cmdconferma");
+        click(screen, "cmdconferma");
 
-        QCOMPARE(screen.text(u"lblmessaggio"_s), u"Sbagliato! Ripeti"_s);
-        QCOMPARE(screen.label(u"lblmessaggio"_s)->palette().color(QPalette::WindowText), red);
+        checkMessage(screen, false);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(t.seam.beeps, 1);
         QCOMPARE(screen.operationLine(), u"123 x 45"_s);
-        for (int i = 0; i < factorRows.size(); ++i)
-            QCOMPARE(screen.text(factorRows[i]), copied.section(u'|', i, i));
-        for (const QString& name : partialRows + resultRow)
-            QVERIFY2(screen.text(name).isEmpty(), qPrintable(name));
+        checkTexts(screen, factorRows, copied);
+        if (QTest::currentTestFailed())
+            return;
+        checkTexts(screen, partialRows + resultRow);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(screen.focusWidget(), screen.box(u"txtparu1"_s));
         QCOMPARE(screen.text(u"txtriss"_s), u"1"_s);
         QCOMPARE(screen.text(u"txtrisg"_s), u"0"_s);
     }
 
     void windowTitleAndBackground() {
-        test::TestProgram t;
+        TestProgram t;
         Multiplication2Screen& screen = shown(t);
         QCOMPARE(screen.windowTitle(), u"Moltiplicazioni in colonna con 2 cifre al moltiplicatore"_s);
-        QCOMPARE(screen.palette().color(QPalette::Window), QColor(192, 192, 255));
+        QCOMPARE(screen.palette().color(QPalette::Window), background);
     }
 
     // Each row is tagged with the box's name.
@@ -207,19 +181,14 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         QFETCH(QColor, colour);
-        test::TestProgram t;
+        TestProgram t;
         Multiplication2Screen& screen = shown(t);
-        const QLineEdit* box = screen.box(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(box != nullptr);
-        QVERIFY(!box->isHidden());
-        QVERIFY(box->text().isEmpty());
-        QCOMPARE(box->geometry(), QRect(QPoint(left / twips, top / twips), boxSize));
-        QCOMPARE(box->palette().color(QPalette::Text), colour);
+        checkDigitBox(screen, q(QTest::currentDataTag()), px(left, top, 495, 420), colour);
     }
 
     // The factors have no thousands box, and the multiplier no hundreds box.
     void factorRowsHaveNoBoxBeyondTheirDigits() {
-        test::TestProgram t;
+        TestProgram t;
         Multiplication2Screen& screen = shown(t);
         for (const QString& name : {u"txtk1"_s, u"txtk2"_s, u"txth2"_s})
             QVERIFY2(screen.findChild<QWidget*>(name) == nullptr, qPrintable(name));
@@ -247,18 +216,15 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         QFETCH(QColor, colour);
-        test::TestProgram t;
+        TestProgram t;
         Multiplication2Screen& screen = shown(t);
-        const QLabel* label = screen.label(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(label != nullptr);
-        QCOMPARE(label->text(), caption);
-        QCOMPARE(label->geometry(), QRect(QPoint(left / twips, top / twips), labelSize));
-        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        checkGridLabel(screen, q(QTest::currentDataTag()), caption, px(left, top, 495, 375), colour,
+                       background);
     }
 
     // The factors left to right, then each partial product and the result from the units leftwards.
     void tabWalksTheGridAsThePupilWorks() {
-        test::TestProgram t;
+        TestProgram t;
         Multiplication2Screen& screen = shown(t);
         QCOMPARE(screen.focusWidget(), screen.box(u"txth1"_s));
         const QStringList order =
@@ -267,7 +233,7 @@ private slots:
              u"txturis txtdaris txthris txtkris "
              u"cmdconferma cmdpunteggio cmdfine txth1"_s)
                 .split(u' ');
-        QCOMPARE(focusWalk(screen, u"txth1"_s, int(order.size())), order);
+        checkTabOrder(screen, order);
     }
 };
 

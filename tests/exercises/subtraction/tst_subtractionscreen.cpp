@@ -3,53 +3,23 @@
 #include "exercises/subtraction/problem.h"
 #include "exercises/subtraction/screen.h"
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
-#include <QApplication>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace abacolo;
+using namespace abacolo::test;
 
 namespace {
 
-constexpr const char* resultRow[] = {"txtkris", "txthris", "txtdaris", "txturis"};
-constexpr const char* operandRows[] = {"txtk1", "txth1", "txtda1", "txtu1",
-                                       "txtk2", "txth2", "txtda2", "txtu2"};
+const QStringList resultRow{q("txtkris"), q("txthris"), q("txtdaris"), q("txturis")};
+const QStringList operandRows{q("txtk1"), q("txth1"), q("txtda1"), q("txtu1"),
+                              q("txtk2"), q("txth2"), q("txtda2"), q("txtu2")};
 
-const QColor blue(0, 0, 255), green(0, 192, 0), red(255, 0, 0), black(0, 0, 0);
 const QColor background(255, 192, 192);
 
-QString q(const char* ascii) {
-    return QString::fromLatin1(ascii);
-}
-
-// twips / 15
-QRect px(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-SubtractionScreen& subtractionScreen(test::TestProgram& t) {
+SubtractionScreen& subtractionScreen(TestProgram& t) {
     return static_cast<SubtractionScreen&>(t.program.frmsottrazioni());
-}
-
-bool showActive(Screen& screen) {
-    screen.showScreen();
-    return QTest::qWaitForWindowActive(&screen);
-}
-
-QString joined(Screen& screen, std::span<const char* const> boxes) {
-    QString all;
-    for (const char* box : boxes)
-        all += screen.text(q(box));
-    return all;
-}
-
-QString focused() {
-    QWidget* widget = QApplication::focusWidget();
-    return widget != nullptr ? widget->objectName() : QString();
 }
 
 } // namespace
@@ -80,8 +50,7 @@ private:
 };
 
 void SubtractionScreenTest::initTestCase() {
-    m_seed523 =
-        test::seedFor(subtraction::draw, [](const subtraction::Problem& p) { return p.difference == 523; });
+    m_seed523 = seedFor(subtraction::draw, [](const subtraction::Problem& p) { return p.difference == 523; });
 }
 
 void SubtractionScreenTest::readingCases_data() {
@@ -104,7 +73,7 @@ void SubtractionScreenTest::readingCases() {
     QFETCH(QStringList, result);
     QFETCH(bool, rightOperands);
     QFETCH(bool, right);
-    test::TestProgram t(m_seed523);
+    TestProgram t(m_seed523);
     SubtractionScreen& s = subtractionScreen(t);
     const subtraction::Problem p = s.problem();
     QCOMPARE(p.difference, 523);
@@ -112,47 +81,43 @@ void SubtractionScreenTest::readingCases() {
     const QString first = QString::number(p.first).rightJustified(4, QLatin1Char(' '));
     const QString second = QString::number(p.second).rightJustified(4, QLatin1Char(' '));
     for (int i = 0; i < 4; ++i) {
-        test::type(s, operandRows[i], rightOperands ? first.mid(i, 1).trimmed() : q("7"));
-        test::type(s, operandRows[4 + i], rightOperands ? second.mid(i, 1).trimmed() : QString());
+        type(s, qPrintable(operandRows[i]), rightOperands ? first.mid(i, 1).trimmed() : q("7"));
+        type(s, qPrintable(operandRows[4 + i]), rightOperands ? second.mid(i, 1).trimmed() : QString());
     }
-    for (int i = 0; i < 4; ++i)
-        test::type(s, resultRow[i], result.value(i));
+    typeRow(s, resultRow, result);
+    if (QTest::currentTestFailed())
+        return;
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
-    QCOMPARE(s.rightCount(), right ? 1 : 0);
-    QCOMPARE(s.wrongCount(), right ? 0 : 1);
-    QCOMPARE(t.seam.beeps, right ? 0 : 1);
-    QCOMPARE(s.text(q("lblmessaggio")), right ? q("Complimenti! Vai avanti") : q("Sbagliato! Ripeti"));
+    checkVerdict(s, t.seam, right);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(s.text(q("txtris")), result.join(QString()));
 }
 
 void SubtractionScreenTest::rightCheckDrawsAnew() {
-    test::TestProgram t(11);
+    TestProgram t(11);
     SubtractionScreen& s = subtractionScreen(t);
     QVERIFY(showActive(s));
     const subtraction::Problem before = s.problem();
     QCOMPARE(s.operationLine(), QString::fromStdString(subtraction::operationLine(before)));
-    for (const char* box : operandRows)
-        test::type(s, box, q("4"));
-    test::type(s, "txtkris", QString::number(before.difference));
+    for (const QString& box : operandRows)
+        type(s, qPrintable(box), q("4"));
+    type(s, "txtkris", QString::number(before.difference));
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
-    Generator replay(11);
-    replay.setClock([] { return std::uint64_t{0}; });
-    replay.randomize();
-    subtraction::draw(replay);
-    replay.randomize();
-    const subtraction::Problem expected = subtraction::draw(replay);
+    const subtraction::Problem expected = drawnAfterRightCheck(11, subtraction::draw);
     QCOMPARE(s.problem().first, expected.first);
     QCOMPARE(s.problem().second, expected.second);
     QCOMPARE(s.operationLine(), QString::fromStdString(subtraction::operationLine(expected)));
     QVERIFY(s.operationLine() != QString::fromStdString(subtraction::operationLine(before)));
     QCOMPARE(joined(s, operandRows) + joined(s, resultRow), QString()); // all twelve boxes
     QCOMPARE(focused(), q("txtk1"));
-    QCOMPARE(s.text(q("lblmessaggio")), q("Complimenti! Vai avanti"));
-    QCOMPARE(s.label(q("lblmessaggio"))->palette().color(QPalette::WindowText), blue);
+    checkMessage(s, true);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(s.rightCount(), 1);
     QCOMPARE(s.text(q("txtrisg")), q("1"));
     QCOMPARE(s.text(q("txtriss")), q("0"));
@@ -160,17 +125,17 @@ void SubtractionScreenTest::rightCheckDrawsAnew() {
 }
 
 void SubtractionScreenTest::wrongCheckKeepsOperands() {
-    test::TestProgram t(12);
+    TestProgram t(12);
     SubtractionScreen& s = subtractionScreen(t);
     QVERIFY(showActive(s));
     const subtraction::Problem before = s.problem();
     const QString line = s.operationLine();
     const QString typed = q("12345678");
     for (int i = 0; i < 8; ++i)
-        test::type(s, operandRows[i], typed.mid(i, 1));
-    test::type(s, "txturis", QString::number(before.difference - 1));
+        type(s, qPrintable(operandRows[i]), typed.mid(i, 1));
+    type(s, "txturis", QString::number(before.difference - 1));
 
-    test::click(s, "cmdconferma");
+    click(s, "cmdconferma");
 
     QCOMPARE(s.problem().first, before.first);
     QCOMPARE(s.problem().second, before.second);
@@ -178,8 +143,9 @@ void SubtractionScreenTest::wrongCheckKeepsOperands() {
     QCOMPARE(joined(s, operandRows), typed);
     QCOMPARE(joined(s, resultRow), QString());
     QCOMPARE(focused(), q("txturis"));
-    QCOMPARE(s.text(q("lblmessaggio")), q("Sbagliato! Ripeti"));
-    QCOMPARE(s.label(q("lblmessaggio"))->palette().color(QPalette::WindowText), red);
+    checkMessage(s, false);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(t.seam.beeps, 1);
     QCOMPARE(s.wrongCount(), 1);
     QCOMPARE(s.text(q("txtrisg")), q("0"));
@@ -189,7 +155,7 @@ void SubtractionScreenTest::wrongCheckKeepsOperands() {
 void SubtractionScreenTest::emptyResultRowIsWrong() {
     // The expected result is at least 1, so an empty result row is always wrong.
     for (std::uint64_t seed : {1ULL, 2ULL, 3ULL}) {
-        test::TestProgram t(seed);
+        TestProgram t(seed);
         SubtractionScreen& s = subtractionScreen(t);
         QVERIFY(s.problem().difference >= 1);
         const QString line = s.operationLine();
@@ -225,22 +191,10 @@ void SubtractionScreenTest::digitBoxes() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(QColor, colour);
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
     s.showScreen();
-    QLineEdit* box = s.box(name);
-    QVERIFY(box != nullptr);
-    QCOMPARE(box->geometry(), geometry);
-    QCOMPARE(box->palette().color(QPalette::Text), colour);
-    QCOMPARE(box->font().family(), q("MS Sans Serif"));
-    QCOMPARE(box->font().pointSizeF(), 12.0);
-    QVERIFY(box->font().bold());
-    QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(box->text(), QString());
-    QVERIFY(box->validator() == nullptr);
-    QVERIFY(box->maxLength() >= 32767);
-    QVERIFY(box->isVisible());
-    QVERIFY(!box->isReadOnly());
+    checkDigitBox(s, name, geometry, colour);
 }
 
 void SubtractionScreenTest::gridLabels_data() {
@@ -261,18 +215,9 @@ void SubtractionScreenTest::gridLabels() {
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
     QFETCH(QColor, colour);
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
-    QLabel* label = s.label(name);
-    QVERIFY(label != nullptr);
-    QCOMPARE(label->text(), caption);
-    QCOMPARE(label->geometry(), geometry);
-    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    QCOMPARE(label->palette().color(QPalette::Window), background);
-    QCOMPARE(label->font().family(), q("MS Sans Serif"));
-    QCOMPARE(label->font().pointSizeF(), 12.0);
-    QVERIFY(label->font().bold());
-    QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    checkGridLabel(s, name, caption, geometry, colour, background);
 }
 
 void SubtractionScreenTest::commonControlsPlaced_data() {
@@ -290,90 +235,59 @@ void SubtractionScreenTest::commonControlsPlaced() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QRect, geometry);
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
-    QWidget* control = s.control(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), geometry);
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        QCOMPARE(button->text(), text);
-    else
-        QCOMPARE(s.text(name), text);
+    checkCommonControl(s, name, text, geometry);
 }
 
 void SubtractionScreenTest::gridLinesDrawn() {
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
-    s.showScreen();
-    const QImage image = s.grab().toImage();
-    QCOMPARE(image.size(), QSize(441, 393));
-    auto at = [&](int x, int y) { return QColor(image.pixel(x, y)); };
     // Line1 at y 96 and Line4 at y 168 from x 184 to 376; Line5, Line2, Line3 at x 232, 280, 328 from
     // y 56 to 208: points where no control lies over them, and points beside them.
     const QPoint onLines[] = {{186, 96},  {300, 96}, {186, 168}, {370, 168}, {232, 58}, {232, 150},
                               {232, 206}, {280, 58}, {280, 120}, {328, 58},  {328, 165}};
-    for (const QPoint& point : onLines)
-        QVERIFY2(at(point.x(), point.y()) == black,
-                 qPrintable(QStringLiteral("no line at %1,%2").arg(point.x()).arg(point.y())));
     const QPoint beside[] = {{186, 94}, {186, 98}, {234, 58}, {230, 58}, {232, 212}, {180, 96}};
-    for (const QPoint& point : beside)
-        QVERIFY2(at(point.x(), point.y()) == background,
-                 qPrintable(QStringLiteral("ink at %1,%2").arg(point.x()).arg(point.y())));
+    checkGridLines(s, QSize(441, 393), onLines, beside, background);
 }
 
 void SubtractionScreenTest::tabOrder() {
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
     QVERIFY(showActive(s));
     const QStringList expected{q("txtk1"),       q("txth1"),        q("txtda1"),  q("txtu1"),
                                q("txtk2"),       q("txth2"),        q("txtda2"),  q("txtu2"),
                                q("txturis"),     q("txtdaris"),     q("txthris"), q("txtkris"),
                                q("cmdconferma"), q("cmdpunteggio"), q("cmdfine"), q("txtk1")};
-    QStringList walked{focused()};
-    for (int i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        walked << focused();
-    }
-    QCOMPARE(walked, expected);
+    checkTabOrder(s, expected);
 }
 
 void SubtractionScreenTest::firstFocus() {
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
     QVERIFY(showActive(s));
     QCOMPARE(focused(), q("txtk1"));
 }
 
 void SubtractionScreenTest::screenLook() {
-    test::TestProgram t;
+    TestProgram t;
     SubtractionScreen& s = subtractionScreen(t);
     QCOMPARE(s.windowTitle(), q("Sottrazioni in colonna"));
     QCOMPARE(s.size(), QSize(441, 393));
     QCOMPARE(s.palette().color(QPalette::Window), background);
     QVERIFY(s.autoFillBackground());
 
-    QLabel* operation = s.label(q("lbloper"));
-    QCOMPARE(operation->geometry(), px(2760, 240, 2895, 375));
-    QCOMPARE(operation->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(operation->font().pointSizeF(), 13.5);
-    QVERIFY(!operation->font().bold());
-    QCOMPARE(operation->text(), QString::fromStdString(subtraction::operationLine(s.problem())));
-    QVERIFY(operation->text().contains(q(" - ")));
-
-    QLabel* message = s.label(q("lblmessaggio"));
-    QCOMPARE(message->font().family(), q("Comic Sans MS"));
-    QCOMPARE(message->font().pointSizeF(), 18.0);
-    QVERIFY(message->font().bold());
-    QCOMPARE(message->palette().color(QPalette::WindowText), blue);
+    checkOperationLine(s, px(2760, 240, 2895, 375), Qt::AlignHCenter,
+                       QString::fromStdString(subtraction::operationLine(s.problem())));
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(s.text(q("lbloper")).contains(q(" - ")));
+    checkMessageLook(s);
 }
 
 void SubtractionScreenTest::scoreCode() {
-    test::TestProgram t;
-    SubtractionScreen& s = subtractionScreen(t);
-    QVERIFY(showActive(s));
-    QCOMPARE(s.code(), q("2"));
-    test::click(s, "cmdpunteggio");
-    QCOMPARE(s.text(q("txtc")), q("2"));
+    TestProgram t;
+    checkScoreCode(subtractionScreen(t), q("2"));
 }
 
 QTEST_MAIN(SubtractionScreenTest)
