@@ -5,10 +5,15 @@
 #include "app/runtime/qtseam.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     abacolo::describeApplication();
+    // Qt's pixmap cache keys the style's and the icons' drawings by palette, and every screen loaded
+    // anew brings new palettes: its index would grow a little with each screen opened, for as long as
+    // the program runs. The screens are few and small, so their bevels and signs are simply redrawn.
+    QPixmapCache::setCacheLimit(0);
     // The screens end the program themselves ("&Esci", or closing the start menu); hiding the last
     // visible screen on the way to another must not.
     QApplication::setQuitOnLastWindowClosed(false);

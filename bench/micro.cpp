@@ -1,6 +1,5 @@
 // Micro-benchmarks (Google Benchmark): each operation's problem drawing, the lenient number reading and
-// the check handler of every exercise screen, after a right and after a wrong answer. Each check
-// includes typing the answer into the units box, as the pupil does before pressing "&Controlla".
+// the check handler of every exercise screen, after a right and after a wrong answer.
 #include "app/program.h"
 #include "app/runtime/screenseam.h"
 #include "app/runtime/val.h"
@@ -78,6 +77,7 @@ std::pair<int, int> expected(const ExerciseScreen& screen) {
     }
 }
 
+// Each check includes typing the answer into the units box, as the pupil does before "&Controlla".
 void check(benchmark::State& state, ScreenId id, bool right) {
     ExerciseScreen& screen = program->exercise(id);
     QLineEdit* units = screen.box(QStringLiteral("txturis"));

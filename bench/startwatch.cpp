@@ -1,8 +1,5 @@
-// Times a program's first window under X11: starts the program, then reports in milliseconds from the
-// start when a top-level window with the given title was mapped and when it was first drawn on (the X
-// DAMAGE extension tells of the first drawing). The program is left running for the caller to measure.
-// Usage: abacolo_startwatch TITLE TIMEOUT_MS PROGRAM [ARGUMENTS...]
-// Prints: pid=PID mapped_ms=M drawn_ms=D
+// Times a program's first window under X11: when the window with the given title was mapped and first
+// drawn on (X DAMAGE), in milliseconds from the program's start. The program is left running.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -56,6 +53,8 @@ std::string titleOf(Display* display, Window window) {
 
 } // namespace
 
+// Usage: abacolo_startwatch TITLE TIMEOUT_MS PROGRAM [ARGUMENTS...]
+// Prints: pid=PID mapped_ms=M drawn_ms=D
 int main(int argc, char* argv[]) {
     if (argc < 4) {
         std::fprintf(stderr, "usage: %s TITLE TIMEOUT_MS PROGRAM [ARGUMENTS...]\n", argv[0]);
@@ -82,6 +81,9 @@ int main(int argc, char* argv[]) {
     const double start = nowMs();
     const pid_t child = fork();
     if (child == 0) {
+        // The program writes to our error stream: our output is only the figures, and whoever reads it
+        // must not wait for the program to close it.
+        dup2(STDERR_FILENO, STDOUT_FILENO);
         execvp(argv[3], argv + 3);
         std::perror("startwatch: exec");
         _exit(127);

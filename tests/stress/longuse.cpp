@@ -1,6 +1,5 @@
-// Long use: thousands of rounds of opening an exercise from the start menu, checking and "&Fine" leave
-// the heap where it was, and forty thousand checks on one screen keep the counts and the grade right.
-// ABACOLO_LONGUSE_CYCLES sets the number of rounds (10,000 by default).
+// Long use: thousands of rounds of opening an exercise, checking and "&Fine" leave the heap where it was,
+// and forty thousand checks on one screen keep the counts and the grade right.
 #include "answers.h"
 #include "app/chooser.h"
 #include "app/program.h"
@@ -15,6 +14,7 @@
 #include <QPixmapCache>
 #include <QTest>
 
+#include <iterator>
 #include <random>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -37,6 +37,7 @@ using namespace abacolo;
 
 namespace {
 
+// ABACOLO_LONGUSE_CYCLES sets the number of rounds.
 constexpr long long defaultCycles = 10'000;
 // Rounds before the first measurement: every screen has been built often enough for Qt's own caches
 // (fonts, pictures, style) to be full.
@@ -135,9 +136,8 @@ void LongUse::openCheckFinishKeepsTheHeapFlat() {
         QVERIFY(program.frminizio().isVisible());
     };
 
-    // Qt's pixmap cache keeps the style's drawings of every new screen, up to its own limit (10 MB by
-    // default). It is off unless ABACOLO_LONGUSE_PIXMAP_CACHE_KB sets a limit, so that whatever else the
-    // rounds keep shows in the heap figure; with a limit the heap may grow by that much more.
+    // The program runs with Qt's pixmap cache off (its index grows with every screen loaded anew);
+    // ABACOLO_LONGUSE_PIXMAP_CACHE_KB sets a limit to watch that growth.
     const long long cacheKiB = environmentNumber("ABACOLO_LONGUSE_PIXMAP_CACHE_KB", 0);
     QPixmapCache::setCacheLimit(int(cacheKiB));
     for (long long n = 0; n < warmUpCycles && !QTest::currentTestFailed(); ++n)
