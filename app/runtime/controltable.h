@@ -1,5 +1,5 @@
 // One screen's controls as data, a row per control: name, kind, place in twips, caption,
-// colour, font, alignment, tab index and visibility. FormBuilder turns such a table into widgets.
+// colour, font, alignment, tab index and visibility. buildControl (formbuilder.h) makes the widgets.
 #pragma once
 
 #include <optional>
