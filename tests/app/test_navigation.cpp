@@ -9,14 +9,10 @@
 #include <QTest>
 
 using namespace abacolo;
+using test::allScreens;
 using test::TestProgram;
 
 namespace {
-
-constexpr ScreenId allScreens[] = {ScreenId::frminizio,          ScreenId::frmscelta,
-                                   ScreenId::frmaddizioni,       ScreenId::frmsottrazioni,
-                                   ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
-                                   ScreenId::frmdivisioni,       ScreenId::frmpunteggio};
 
 QList<int> loadedScreens(const Program& program) {
     QList<int> loaded;

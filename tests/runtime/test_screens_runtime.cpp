@@ -16,16 +16,8 @@
 #include <QTest>
 
 using namespace abacolo;
+using test::allScreens;
 using test::TestProgram;
-
-namespace {
-
-constexpr ScreenId allScreens[] = {ScreenId::frminizio,          ScreenId::frmscelta,
-                                   ScreenId::frmaddizioni,       ScreenId::frmsottrazioni,
-                                   ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
-                                   ScreenId::frmdivisioni,       ScreenId::frmpunteggio};
-
-} // namespace
 
 class ScreensRuntimeTest : public QObject {
     Q_OBJECT
@@ -200,7 +192,8 @@ private slots:
         }
         // Every grade message fits the grade label, wrapped at word boundaries.
         QLabel* grade = t.program.frmpunteggio().label(QStringLiteral("lblvoto"));
-        for (const char* text : {grading::super, grading::excellent, grading::good, grading::fair, grading::poor}) {
+        for (const char* text :
+             {grading::super, grading::excellent, grading::good, grading::fair, grading::poor}) {
             const QRect needed = grade->fontMetrics().boundingRect(QRect(QPoint(), grade->size()),
                                                                    Qt::TextWordWrap, QString::fromUtf8(text));
             QVERIFY2(needed.height() <= grade->height() && needed.width() <= grade->width(), text);

@@ -24,6 +24,12 @@ public:
     QSize display{1280, 1024};
 };
 
+// The eight screens, start menu first.
+inline constexpr ScreenId allScreens[] = {ScreenId::frminizio,          ScreenId::frmscelta,
+                                          ScreenId::frmaddizioni,       ScreenId::frmsottrazioni,
+                                          ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
+                                          ScreenId::frmdivisioni,       ScreenId::frmpunteggio};
+
 // A program on a recording seam whose generator is seeded and whose clock stands still.
 struct TestProgram {
     explicit TestProgram(std::uint64_t seed = 1);
