@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/chooser.h"
+#include "app/runtime/accessibility.h"
 #include "app/runtime/fonts.h"
 #include "app/runtime/screenseam.h"
 #include "app/startmenu.h"
@@ -28,6 +29,7 @@ std::size_t slot(ScreenId id) {
 
 Program::Program(ScreenSeam& seam) : m_seam(seam) {
     installFontSubstitutions();
+    installAccessibleInterfaces();
     m_factories[slot(ScreenId::frminizio)] = factoryOf<StartMenu>();
     m_factories[slot(ScreenId::frmscelta)] = factoryOf<Chooser>();
     m_factories[slot(ScreenId::frmaddizioni)] = factoryOf<AdditionScreen>();

@@ -3,11 +3,12 @@
 #include "app/program.h"
 #include "app/runtime/numbers.h"
 #include "app/runtime/screenseam.h"
+#include "app/runtime/spokenlabel.h"
 #include "app/runtime/val.h"
 #include "app/startmenu.h"
 #include "score/scorescreen.h"
 
-#include <QLabel>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -49,15 +50,17 @@ std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
          .text = "&Fine",
          .tab = p.firstButtonTab + 2},
         {.name = "lblmessaggio",
-         .kind = Kind::Label,
+         .kind = Kind::SpokenLabel,
          .place = p.message,
          .colour = colours::blue,
-         .font = fonts::message},
+         .font = fonts::message,
+         .accessible = "Messaggio"},
         {.name = "lbloper",
-         .kind = Kind::Label,
+         .kind = Kind::SpokenLabel,
          .place = p.operation,
          .font = fonts::operation,
-         .align = p.operationAlign},
+         .align = p.operationAlign,
+         .accessible = "Operazione"},
         {.name = "Picture1",
          .kind = Kind::Picture,
          .place = p.picture,
@@ -83,8 +86,8 @@ ExerciseScreen::ExerciseScreen(Program& program, ScreenId id, const ExerciseLayo
         if (!spoken.isEmpty())
             edit->setAccessibleName(spoken);
     }
-    label(QStringLiteral("lblmessaggio"))->setAccessibleName(QStringLiteral("Messaggio"));
-    label(QStringLiteral("lbloper"))->setAccessibleName(QStringLiteral("Operazione"));
+    m_message = qobject_cast<SpokenLabel*>(control(QStringLiteral("lblmessaggio")));
+    m_operation = qobject_cast<SpokenLabel*>(control(QStringLiteral("lbloper")));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("tmrtempo"));
@@ -112,11 +115,11 @@ std::string ExerciseScreen::boxText(const char* boxName) const {
 }
 
 void ExerciseScreen::setOperationLine(const std::string& line) {
-    setText(QStringLiteral("lbloper"), QString::fromStdString(line));
+    m_operation->setText(QString::fromStdString(line));
 }
 
 QString ExerciseScreen::operationLine() const {
-    return text(QStringLiteral("lbloper"));
+    return m_operation->text();
 }
 
 void ExerciseScreen::cmdconferma_Click() {
@@ -131,31 +134,33 @@ void ExerciseScreen::cmdconferma_Click() {
     readAnswerExtras();
     const bool right = isRight(m_answer);
 
-    QLabel* message = label(QStringLiteral("lblmessaggio"));
-    QPalette palette = message->palette();
+    QPalette palette = m_message->palette();
     m_timer->start();
     if (right) {
-        message->setText(QString::fromUtf8(praiseMessage));
+        m_message->setText(QString::fromUtf8(praiseMessage));
         palette.setColor(QPalette::WindowText, toColor(colours::blue));
-        message->setPalette(palette);
+        m_message->setPalette(palette);
         box(name(m_layout.firstEntryBox))->setFocus(Qt::OtherFocusReason);
         ++m_right;
     } else {
         program().seam().beep();
-        message->setText(QString::fromUtf8(retryMessage));
+        m_message->setText(QString::fromUtf8(retryMessage));
         palette.setColor(QPalette::WindowText, toColor(colours::red));
-        message->setPalette(palette);
+        m_message->setPalette(palette);
         box(name(m_layout.retryBox))->setFocus(Qt::OtherFocusReason);
         ++m_wrong;
     }
+    // Heard at once, wherever the focus is.
+    m_message->announce();
 
     for (const char* boxName : m_layout.emptiedOnEveryCheck)
         box(name(boxName))->clear();
 
-    if (message->text() == QString::fromUtf8(praiseMessage)) {
+    if (m_message->text() == QString::fromUtf8(praiseMessage)) {
         for (const char* boxName : m_layout.emptiedBeforeNewProblem)
             box(name(boxName))->clear();
         drawProblem();
+        m_operation->announce();
     }
 
     setText(QStringLiteral("txtrisg"), QString::fromStdString(wholeText(m_right)));
@@ -163,7 +168,21 @@ void ExerciseScreen::cmdconferma_Click() {
 }
 
 void ExerciseScreen::tmrtempo_Timer() {
-    label(QStringLiteral("lblmessaggio"))->clear();
+    m_message->clear();
+}
+
+void ExerciseScreen::showEvent(QShowEvent* event) {
+    Screen::showEvent(event);
+    m_lineUnheard = true;
+}
+
+void ExerciseScreen::changeEvent(QEvent* event) {
+    Screen::changeEvent(event);
+    // The problem is heard when the screen appears, once its window is active: after its title.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_lineUnheard) {
+        m_lineUnheard = false;
+        m_operation->announce();
+    }
 }
 
 void ExerciseScreen::cmdfine_Click() {

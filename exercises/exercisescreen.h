@@ -14,6 +14,10 @@
 class QTimer;
 
 namespace abacolo {
+class SpokenLabel;
+}
+
+namespace abacolo {
 
 inline constexpr char praiseMessage[] = "Complimenti! Vai avanti";
 inline constexpr char retryMessage[] = "Sbagliato! Ripeti";
@@ -81,9 +85,14 @@ protected:
     std::string boxText(const char* name) const;
 
     void frameClosed() override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     ExerciseLayout m_layout;
+    SpokenLabel* m_message = nullptr;   // lblmessaggio
+    SpokenLabel* m_operation = nullptr; // lbloper
+    bool m_lineUnheard = false;         // shown, and the operation line not yet spoken
     QTimer* m_timer = nullptr;
     long long m_right = 0;
     long long m_wrong = 0;

@@ -7,7 +7,9 @@
 #include "exercises/exercisescreen.h"
 #include "score/grading.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 namespace abacolo {
 namespace {
@@ -106,6 +108,9 @@ QString qText(const std::string& text) {
 ScoreScreen::ScoreScreen(Program& program) : Screen(program, ScreenId::frmpunteggio, form) {
     addControls(controls);
     finishTabOrder();
+    // Each count is read with its caption.
+    label(QStringLiteral("lblrisp1"))->setBuddy(control(QStringLiteral("lblrisg")));
+    label(QStringLiteral("lblrisp2"))->setBuddy(control(QStringLiteral("lblriss")));
     connect(button(QStringLiteral("cmdcalcola")), &QPushButton::clicked, this,
             &ScoreScreen::cmdcalcola_Click);
     connect(button(QStringLiteral("cmdok")), &QPushButton::clicked, this, &ScoreScreen::cmdok_Click);
@@ -144,6 +149,23 @@ void ScoreScreen::cmdcalcola_Click() {
     // With nothing to grade the label is emptied, so no earlier grade stays beside new counts.
     setText(QStringLiteral("lblvoto"),
             result.message ? QString::fromUtf8(result.message->c_str()) : QString());
+
+    // The focus lands on "&OK" while the hidden exercise screens are being loaded, and a screen reader
+    // then speaks little but what it hears of the focused control: so "&OK" carries the whole result.
+    button(QStringLiteral("cmdok"))->setAccessibleDescription(spokenResult());
+}
+
+QString ScoreScreen::spokenResult() const {
+    QStringList sentences;
+    sentences << text(QStringLiteral("lblrisp1")) + u' ' + text(QStringLiteral("lblrisg"))
+              << text(QStringLiteral("lblrisp2")) + u' ' + text(QStringLiteral("lblriss"));
+    if (!text(QStringLiteral("lblvoto")).isEmpty())
+        sentences << text(QStringLiteral("lblvoto"));
+    QString spoken;
+    for (const QString& sentence : sentences)
+        spoken += sentence + (QStringLiteral(".!?").contains(sentence.back()) ? QStringLiteral(" ")
+                                                                              : QStringLiteral(". "));
+    return spoken.trimmed();
 }
 
 void ScoreScreen::cmdok_Click() {

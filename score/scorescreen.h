@@ -20,6 +20,9 @@ protected:
     void frameClosed() override;
 
 private:
+    // The counts with their captions and the grade, as one text to be heard: "Risposte giuste: 9. ...".
+    QString spokenResult() const;
+
     double m_right = 0;
     double m_wrong = 0;
 };

@@ -40,6 +40,7 @@ enum class Kind {
     TextBox,   // a digit box or other text box the pupil types into
     HiddenBox, // a text box that holds a value for other screens and is never shown
     Label,
+    SpokenLabel, // a label whose new text a screen reader speaks by itself when the screen says so
     Button,
     PictureButton, // a button that shows only a picture; `text` is the picture's resource path
     Picture,       // a fixed picture; `text` is its resource path
@@ -66,8 +67,10 @@ struct ControlSpec {
     Align align = Align::Centre;
     int tab = -1; // tab index; -1 for controls that never take the focus
     bool visible = true;
-    const char* accessible = nullptr; // spoken name of a control without text; a picture's description
-    bool border = false;              // a single-line border around a label
+    // What a screen reader says besides the visible text: the name of a control without text, a
+    // picture's description, or the role of a label whose text is its name ("Operazione").
+    const char* accessible = nullptr;
+    bool border = false; // a single-line border around a label
 };
 
 struct FormSpec {

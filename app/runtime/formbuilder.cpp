@@ -2,6 +2,7 @@
 
 #include "app/runtime/fonts.h"
 #include "app/runtime/picture.h"
+#include "app/runtime/spokenlabel.h"
 #include "app/runtime/wrapbutton.h"
 
 #include <QIcon>
@@ -47,8 +48,9 @@ QWidget* makeWidget(const ControlSpec& row, QWidget* form) {
         setTextColour(box, QPalette::Text, row.colour);
         return box;
     }
-    case Kind::Label: {
-        auto* label = new QLabel(text, form);
+    case Kind::Label:
+    case Kind::SpokenLabel: {
+        auto* label = row.kind == Kind::SpokenLabel ? new SpokenLabel(text, form) : new QLabel(text, form);
         label->setAlignment(horizontal(row.align) | Qt::AlignTop);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
@@ -130,12 +132,17 @@ QWidget* buildControl(const ControlSpec& row, QWidget* form) {
     widget->setGeometry(pixelRect(row));
     widget->setFont(fontFor(row.font, widget->font()));
     if (row.accessible != nullptr) {
-        if (row.kind == Kind::Picture)
-            widget->setAccessibleDescription(QString::fromUtf8(row.accessible));
-        widget->setAccessibleName(QString::fromUtf8(row.accessible));
+        const QString spoken = QString::fromUtf8(row.accessible);
+        const bool label = row.kind == Kind::Label || row.kind == Kind::SpokenLabel;
+        // A label's text is its name, so that what it shows is what is heard; the role goes beside it.
+        if (label || row.kind == Kind::Picture)
+            widget->setAccessibleDescription(spoken);
+        if (!label)
+            widget->setAccessibleName(spoken);
     }
-    widget->setFocusPolicy(
-        row.tab >= 0 && row.kind != Kind::Label && row.kind != Kind::Picture ? Qt::StrongFocus : Qt::NoFocus);
+    const bool takesFocus =
+        row.tab >= 0 && row.kind != Kind::Label && row.kind != Kind::SpokenLabel && row.kind != Kind::Picture;
+    widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     widget->setVisible(row.visible && row.kind != Kind::HiddenBox);
     return widget;
 }

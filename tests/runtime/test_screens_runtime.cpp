@@ -1,5 +1,5 @@
 // The screen services every screen relies on: loading on first reference, show, hide and unload,
-// centring in twips, fonts, pictures and the accessible names a screen reader speaks.
+// centring in twips, fonts and pictures.
 #include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
@@ -222,51 +222,6 @@ private slots:
                 QCOMPARE(picture->renderCount(), 1);
             }
         }
-    }
-
-    // A pupil with a screen reader hears a name on every control that can take the focus, and a
-    // description of every picture.
-    void everyFocusableControlHasAName() {
-        TestProgram t;
-        for (ScreenId id : allScreens) {
-            Screen& screen = t.program.screen(id);
-            for (QWidget* widget : screen.findChildren<QWidget*>()) {
-                if (widget->focusPolicy() == Qt::NoFocus && !qobject_cast<Picture*>(widget))
-                    continue;
-                QString spoken = widget->accessibleName();
-                if (auto* button = qobject_cast<QAbstractButton*>(widget); spoken.isEmpty() && button)
-                    spoken = button->text();
-                QVERIFY2(!spoken.isEmpty(), qPrintable(screen.windowTitle() + u' ' + widget->objectName()));
-                if (qobject_cast<Picture*>(widget))
-                    QVERIFY(!widget->accessibleDescription().isEmpty());
-            }
-        }
-    }
-
-    void digitBoxNamesSayColumnAndRow_data() {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("addition tens") << int(ScreenId::frmaddizioni) << QStringLiteral("txtda2")
-                                       << QStringLiteral("decine, secondo addendo");
-        QTest::newRow("addition result") << int(ScreenId::frmaddizioni) << QStringLiteral("txtkris")
-                                         << QStringLiteral("migliaia, risultato");
-        QTest::newRow("division partial") << int(ScreenId::frmdivisioni) << QStringLiteral("txtparda3")
-                                          << QStringLiteral("decine, terzo resto parziale");
-        QTest::newRow("division quotient")
-            << int(ScreenId::frmdivisioni) << QStringLiteral("txturis") << QStringLiteral("unità, quoziente");
-        QTest::newRow("divisor") << int(ScreenId::frmdivisioni) << QStringLiteral("txtdivis")
-                                 << QStringLiteral("divisore");
-        QTest::newRow("partial product") << int(ScreenId::frmmoltiplicazioni2) << QStringLiteral("txtparh2")
-                                         << QStringLiteral("centinaia, secondo prodotto parziale");
-    }
-
-    void digitBoxNamesSayColumnAndRow() {
-        QFETCH(int, screen);
-        QFETCH(QString, box);
-        QFETCH(QString, spoken);
-        TestProgram t;
-        QCOMPARE(t.program.screen(ScreenId(screen)).box(box)->accessibleName(), spoken);
     }
 
     void enterNeverEndsAnExercise() {
