@@ -2,6 +2,7 @@
 
 #include "app/chooser.h"
 #include "app/runtime/accessibility.h"
+#include "app/runtime/designpalette.h"
 #include "app/runtime/fonts.h"
 #include "app/runtime/screenseam.h"
 #include "app/startmenu.h"
@@ -30,6 +31,7 @@ std::size_t slot(ScreenId id) {
 Program::Program(ScreenSeam& seam) : m_seam(seam) {
     installFontSubstitutions();
     installAccessibleInterfaces();
+    installDesignPalette();
     m_factories[slot(ScreenId::frminizio)] = factoryOf<StartMenu>();
     m_factories[slot(ScreenId::frmscelta)] = factoryOf<Chooser>();
     m_factories[slot(ScreenId::frmaddizioni)] = factoryOf<AdditionScreen>();

@@ -3,7 +3,7 @@
 #include "app/runtime/fonts.h"
 #include "app/runtime/picture.h"
 #include "app/runtime/spokenlabel.h"
-#include "app/runtime/wrapbutton.h"
+#include "app/runtime/captionbutton.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -60,7 +60,7 @@ QWidget* makeWidget(const ControlSpec& row, QWidget* form) {
         return label;
     }
     case Kind::Button:
-        return new WrapButton(text, form);
+        return new CaptionButton(text, form);
     case Kind::PictureButton: {
         auto* button = new QPushButton(form);
         button->setIcon(QIcon(text));

@@ -3,7 +3,6 @@
 #include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
-#include "score/grading.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
 
@@ -179,35 +178,6 @@ private slots:
         QCOMPARE(message.pointSizeF(), 18.0);
         const QString face = QFontInfo(message).family();
         QVERIFY2(face != QStringLiteral("MS Sans Serif"), qPrintable(face));
-    }
-
-    void textsFitTheirControls() {
-        TestProgram t;
-        ExerciseScreen& screen = t.program.frmdivisioni();
-        QLabel* message = screen.label(QStringLiteral("lblmessaggio"));
-        for (const char* text : {praiseMessage, retryMessage}) {
-            message->setText(QString::fromUtf8(text));
-            const int width = message->fontMetrics().horizontalAdvance(message->text());
-            QVERIFY2(width <= message->width(), text);
-        }
-        // Every grade message fits the grade label, wrapped at word boundaries.
-        QLabel* grade = t.program.frmpunteggio().label(QStringLiteral("lblvoto"));
-        for (const char* text :
-             {grading::super, grading::excellent, grading::good, grading::fair, grading::poor}) {
-            const QRect needed = grade->fontMetrics().boundingRect(QRect(QPoint(), grade->size()),
-                                                                   Qt::TextWordWrap, QString::fromUtf8(text));
-            QVERIFY2(needed.height() <= grade->height() && needed.width() <= grade->width(), text);
-        }
-        for (ScreenId id : allScreens) {
-            Screen& shown = t.program.screen(id);
-            for (QAbstractButton* button : shown.findChildren<QAbstractButton*>()) {
-                if (button->text().isEmpty() || button->objectName() == QStringLiteral("cmdcalcola"))
-                    continue; // the compute button's caption wraps onto two lines
-                const int width =
-                    button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&'));
-                QVERIFY2(width < button->width(), qPrintable(button->objectName()));
-            }
-        }
     }
 
     void picturesAreValidAndRenderedOnce() {
