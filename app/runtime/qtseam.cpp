@@ -6,7 +6,7 @@
 namespace abacolo {
 
 void QtSeam::beep() {
-    QApplication::beep();
+    m_alert.play();
 }
 
 void QtSeam::endProgram() {

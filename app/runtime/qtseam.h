@@ -1,6 +1,7 @@
-// The screen seam of the real program: Qt's beep, event-loop exit and primary screen.
+// The screen seam of the real program: the system's warning sound, event-loop exit and primary screen.
 #pragma once
 
+#include "app/runtime/alertsound.h"
 #include "app/runtime/screenseam.h"
 
 namespace abacolo {
@@ -10,6 +11,9 @@ public:
     void beep() override;
     void endProgram() override;
     QSize displaySize() const override;
+
+private:
+    AlertSound m_alert;
 };
 
 } // namespace abacolo

@@ -153,9 +153,21 @@ double Screen::outerHeightTwips() const {
 }
 
 void Screen::centre() {
+    m_centreWhenFramed = !m_shownBefore && frameGeometry().size() == size();
     const QSize display = m_program.seam().displaySize();
     setLeftTwips((double(display.width()) * twipsPerPixel - outerWidthTwips()) / 2);
     setTopTwips((double(display.height()) * twipsPerPixel - outerHeightTwips()) / 2);
+}
+
+bool Screen::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The window manager has framed the window (it moves the client area inside the frame): the outer
+    // size is known now, and the window has not been moved by anyone else yet.
+    if (m_centreWhenFramed && isVisible() &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        frameGeometry().size() != size())
+        centre();
+    return handled;
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

@@ -68,6 +68,8 @@ public:
     double outerHeightTwips() const;
 
     // Left = (display width - outer width) / 2, then Top likewise; negative results are applied too.
+    // Where the window manager's frame is known only once the window is shown, the screen is centred
+    // again by its outer size as soon as the frame is known, on that first showing only.
     void centre();
 
     // Controls in tab order (the focus chain the pupil walks with Tab).
@@ -87,6 +89,7 @@ protected:
     virtual void frameClosed() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -101,6 +104,7 @@ private:
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;
+    bool m_centreWhenFramed = false; // centred before the frame was known; not yet shown with it
     QPushButton* m_cancel = nullptr;
 };
 

@@ -1,0 +1,93 @@
+#include "app/runtime/alertsound.h"
+
+#include <QApplication>
+#include <QMetaObject>
+
+#ifdef ABACOLO_HAVE_CANBERRA
+#include <canberra.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#endif
+
+namespace abacolo {
+
+#ifdef ABACOLO_HAVE_CANBERRA
+
+// Plays the alerts on a thread of its own: reaching the sound server, or failing to, may take a while.
+// The thread outlives the program's own objects if it is still busy when the program ends.
+struct AlertSound::Player {
+    std::mutex mutex;
+    std::condition_variable wake;
+    int pending = 0;
+    bool stopping = false;
+
+    void run() {
+        ca_context* context = nullptr;
+        bool usable =
+            ca_context_create(&context) == CA_SUCCESS &&
+            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Abacolo", CA_PROP_APPLICATION_ID,
+                                    "it.abacolo.Abacolo", nullptr) == CA_SUCCESS;
+        bool opened = false;
+        for (;;) {
+            int alerts = 0;
+            {
+                std::unique_lock lock(mutex);
+                wake.wait(lock, [this] { return pending > 0 || stopping; });
+                if (stopping)
+                    break;
+                alerts = pending;
+                pending = 0;
+            }
+            if (usable && !opened)
+                usable = opened = ca_context_open(context) == CA_SUCCESS;
+            int unplayed = 0;
+            for (int i = 0; i < alerts; ++i) {
+                if (!usable ||
+                    ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                                    "Sbagliato! Ripeti", nullptr) != CA_SUCCESS)
+                    ++unplayed;
+            }
+            // No sound server or no sound theme: the toolkit's beep, on the screens' thread, while
+            // the program still runs.
+            std::lock_guard lock(mutex);
+            for (int i = 0; i < unplayed && !stopping; ++i)
+                QMetaObject::invokeMethod(
+                    qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+        }
+        if (context != nullptr)
+            ca_context_destroy(context);
+    }
+};
+
+AlertSound::AlertSound() : m_player(std::make_shared<Player>()) {
+    std::thread([player = m_player] { player->run(); }).detach();
+}
+
+AlertSound::~AlertSound() {
+    std::lock_guard lock(m_player->mutex);
+    m_player->stopping = true;
+    m_player->wake.notify_one();
+}
+
+void AlertSound::play() {
+    std::lock_guard lock(m_player->mutex);
+    ++m_player->pending;
+    m_player->wake.notify_one();
+}
+
+#else
+
+struct AlertSound::Player {};
+
+AlertSound::AlertSound() = default;
+AlertSound::~AlertSound() = default;
+
+void AlertSound::play() {
+    QApplication::beep();
+}
+
+#endif
+
+} // namespace abacolo
