@@ -1,9 +1,9 @@
 #include "app/runtime/formbuilder.h"
 
+#include "app/runtime/captionbutton.h"
 #include "app/runtime/fonts.h"
 #include "app/runtime/picture.h"
 #include "app/runtime/spokenlabel.h"
-#include "app/runtime/captionbutton.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -37,7 +37,8 @@ private slots:
         QTest::newRow("product") << QStringLiteral("ProductName") << QString::fromLatin1(productName);
         QTest::newRow("internal") << QStringLiteral("InternalName") << QString::fromLatin1(internalName);
         QTest::newRow("file version") << QStringLiteral("FileVersion") << QString::fromLatin1(productVersion);
-        QTest::newRow("product version") << QStringLiteral("ProductVersion") << QString::fromLatin1(productVersion);
+        QTest::newRow("product version")
+            << QStringLiteral("ProductVersion") << QString::fromLatin1(productVersion);
     }
 
     void windowsVersionRecord() {
@@ -60,11 +61,11 @@ private slots:
         constexpr int directorySize = 6, entrySize = 16;
         QVERIFY(ico.size() > directorySize + entrySize);
         const auto byte = [&ico](int at) { return int(static_cast<unsigned char>(ico[at])); };
-        QCOMPARE(byte(2) | byte(3) << 8, 1); // an icon, not a cursor
-        QCOMPARE(byte(4) | byte(5) << 8, 1); // one image
-        QCOMPARE(byte(6), 32);               // width
-        QCOMPARE(byte(7), 32);               // height
-        QCOMPARE(byte(8), 16);               // colours in the palette
+        QCOMPARE(byte(2) | byte(3) << 8, 1);   // an icon, not a cursor
+        QCOMPARE(byte(4) | byte(5) << 8, 1);   // one image
+        QCOMPARE(byte(6), 32);                 // width
+        QCOMPARE(byte(7), 32);                 // height
+        QCOMPARE(byte(8), 16);                 // colours in the palette
         QCOMPARE(byte(12) | byte(13) << 8, 4); // bits per pixel
         QCOMPARE(QImage::fromData(ico).size(), QSize(32, 32));
     }

@@ -17,7 +17,8 @@ using test::TestProgram;
 
 namespace {
 
-const char* const resultShown[] = {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok", "pctpallot"};
+const char* const resultShown[] = {"lblrisp1", "lblrisp2", "lblrisg",  "lblriss",
+                                   "lblvoto",  "cmdok",    "pctpallot"};
 
 constexpr ScreenId exerciseScreens[] = {ScreenId::frmaddizioni, ScreenId::frmsottrazioni,
                                         ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
@@ -33,7 +34,9 @@ void checkWrong(AdditionScreen& screen) {
     test::click(screen, "cmdconferma");
 }
 
-bool shown(Screen& screen, const char* name) { return !screen.control(QString::fromLatin1(name))->isHidden(); }
+bool shown(Screen& screen, const char* name) {
+    return !screen.control(QString::fromLatin1(name))->isHidden();
+}
 
 } // namespace
 
@@ -55,7 +58,8 @@ private slots:
         QCOMPARE(score.text(QStringLiteral("lblrisp2")), QStringLiteral("Risposte sbagliate:"));
         QCOMPARE(score.button(QStringLiteral("cmdcalcola"))->text(), QStringLiteral("&Calcola il punteggio"));
         QCOMPARE(score.button(QStringLiteral("cmdok"))->text(), QStringLiteral("&OK"));
-        QCOMPARE(score.label(QStringLiteral("lblvoto"))->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QCOMPARE(score.label(QStringLiteral("lblvoto"))->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 192));
         QVERIFY(score.label(QStringLiteral("lblvoto"))->font().italic());
         QCOMPARE(score.control(QStringLiteral("cmdcalcola"))->geometry(), QRect(88, 128, 121, 81));
         QCOMPARE(score.control(QStringLiteral("pctpallot"))->geometry(), QRect(96, 184, 105, 97));
@@ -118,7 +122,8 @@ private slots:
         QTest::newRow("subtraction") << int(ScreenId::frmsottrazioni) << QStringLiteral("2");
         QTest::newRow("one-digit multiplication") << int(ScreenId::frmmoltiplicazioni) << QStringLiteral("3");
         QTest::newRow("division") << int(ScreenId::frmdivisioni) << QStringLiteral("4");
-        QTest::newRow("two-digit multiplication") << int(ScreenId::frmmoltiplicazioni2) << QStringLiteral("5");
+        QTest::newRow("two-digit multiplication")
+            << int(ScreenId::frmmoltiplicazioni2) << QStringLiteral("5");
     }
 
     void eachScreenIsFoundByItsCode() {
@@ -127,8 +132,10 @@ private slots:
         TestProgram t;
         ExerciseScreen& exercise = t.program.exercise(ScreenId(screen));
         exercise.showScreen();
-        test::click(exercise, exercise.button(QStringLiteral("cmdconferma")) ? "cmdconferma" : "cmdcontrolla");
-        test::click(exercise, exercise.button(QStringLiteral("cmdconferma")) ? "cmdconferma" : "cmdcontrolla");
+        test::click(exercise,
+                    exercise.button(QStringLiteral("cmdconferma")) ? "cmdconferma" : "cmdcontrolla");
+        test::click(exercise,
+                    exercise.button(QStringLiteral("cmdconferma")) ? "cmdconferma" : "cmdcontrolla");
         test::click(exercise, "cmdpunteggio");
         QCOMPARE(exercise.text(QStringLiteral("txtc")), code);
         QCOMPARE(exercise.text(QStringLiteral("txtriss")), QStringLiteral("2"));
@@ -169,8 +176,9 @@ private slots:
                                << QStringLiteral("0") << QString();
         QTest::newRow("letters") << QStringLiteral("x") << QStringLiteral("3") << QStringLiteral("0")
                                  << QStringLiteral("3") << QString::fromUtf8(grading::poor);
-        QTest::newRow("40000 and 1") << QStringLiteral("40000") << QStringLiteral("1") << QStringLiteral("40000")
-                                     << QStringLiteral("1") << QString::fromUtf8(grading::excellent);
+        QTest::newRow("40000 and 1") << QStringLiteral("40000") << QStringLiteral("1")
+                                     << QStringLiteral("40000") << QStringLiteral("1")
+                                     << QString::fromUtf8(grading::excellent);
         QTest::newRow("400 and 0") << QStringLiteral("400") << QStringLiteral("0") << QStringLiteral("400")
                                    << QStringLiteral("0") << QString::fromUtf8(grading::super);
     }
