@@ -1,10 +1,17 @@
 #include "app/runtime/fonts.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace abacolo {
 
 void installFontSubstitutions() {
+    // Faces the build compiled in (the Windows build carries Comic Neue and Liberation Sans, which a
+    // classroom computer lacks), registered before the substitutions name them.
+    const QDir embedded(QStringLiteral(":/fonts"));
+    for (const QString& file : embedded.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(embedded.filePath(file));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});

@@ -1,5 +1,6 @@
 // Renders every screen of the program, in the states a pupil meets, to PNG files: the pictures of
-// docs/screenshots. Usage: abacolo_screenshots OUTPUT_DIR (QT_SCALE_FACTOR=2 for the 2× set).
+// docs/screenshots. Usage: abacolo_screenshots OUTPUT_DIR [FONT_REPORT] (QT_SCALE_FACTOR=2 for the 2×
+// set). FONT_REPORT names a text file that receives the face serving each font the screens ask for.
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontInfo>
 #include <QPixmap>
 
 using namespace abacolo;
@@ -26,6 +29,23 @@ void save(QWidget& widget, const char* name) {
 void typeRow(Screen& screen, std::initializer_list<std::pair<const char*, const char*>> boxes) {
     for (const auto& [box, text] : boxes)
         test::type(screen, box, QString::fromLatin1(text));
+}
+
+// One line per control: "FAMILY" POINTS pt [bold] [italic] -> the face the platform chose.
+void reportFonts(const QString& path, std::initializer_list<const QWidget*> controls) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        qFatal("cannot write %s", qPrintable(path));
+    for (const QWidget* control : controls) {
+        const QFont& font = control->font();
+        QString line = QStringLiteral("\"%1\" %2 pt").arg(font.family()).arg(font.pointSizeF());
+        if (font.bold())
+            line += QStringLiteral(" bold");
+        if (font.italic())
+            line += QStringLiteral(" italic");
+        line += QStringLiteral(" -> %1 (%2)\n").arg(QFontInfo(font).family(), control->objectName());
+        file.write(line.toUtf8());
+    }
 }
 
 } // namespace
@@ -99,5 +119,12 @@ int main(int argc, char* argv[]) {
     save(program.frmpunteggio(), "score-before");
     program.frmpunteggio().cmdcalcola_Click();
     save(program.frmpunteggio(), "score-after");
+
+    if (argc > 2)
+        reportFonts(QString::fromLocal8Bit(argv[2]),
+                    {addition.control(QStringLiteral("txturis")), addition.label(QStringLiteral("lbloper")),
+                     addition.label(QStringLiteral("lblmessaggio")),
+                     addition.control(QStringLiteral("cmdconferma")),
+                     program.frmpunteggio().label(QStringLiteral("lblvoto"))});
     return 0;
 }
