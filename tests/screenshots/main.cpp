@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QLabel>
 #include <QPixmap>
 
 using namespace abacolo;
