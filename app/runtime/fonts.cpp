@@ -15,6 +15,11 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    // The toolkit's own face on Windows (buttons without a font of their own) is the alias "MS Shell
+    // Dlg", which Windows resolves itself; where nothing resolves it (Wine), a sans serif stands in.
+    for (const QString& alias : {QStringLiteral("MS Shell Dlg"), QStringLiteral("MS Shell Dlg 2")})
+        QFont::insertSubstitutions(alias, {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
+                                           QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(
         QStringLiteral("Comic Sans MS"),
         {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"), QStringLiteral("DejaVu Sans")});

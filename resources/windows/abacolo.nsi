@@ -2,7 +2,8 @@
 ; Start-menu shortcut and an uninstaller listed among the installed programs. Built by scripts/windows:
 ;   makensis -DEXE=abacolo.exe -DSTAGE=folder-with-LEGGIMI-and-licenze -DOUTFILE=setup.exe
 ;            -DICON=abacolo.ico abacolo.nsi
-Unicode true
+; A 64-bit installer for the 64-bit program.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define NAME "Abacolo"
@@ -22,6 +23,7 @@ VIAddVersionKey /LANG=1040 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=1040 "FileDescription" "Installazione di ${NAME}"
 VIAddVersionKey /LANG=1040 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1040 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1040 "LegalCopyright" "${NAME}"
 
 Page directory
 Page instfiles
