@@ -1,6 +1,7 @@
 // Renders every screen of the program, in the states a pupil meets, to PNG files: the pictures of
-// docs/screenshots. Usage: abacolo_screenshots OUTPUT_DIR [FONT_REPORT] (QT_SCALE_FACTOR=2 for the 2×
-// set). FONT_REPORT names a text file that receives the face serving each font the screens ask for.
+// docs/screenshots. Usage: abacolo_screenshots [--scale=2] OUTPUT_DIR [FONT_REPORT] (--scale=2 or
+// QT_SCALE_FACTOR=2 for the 2× set). FONT_REPORT names a text file that receives the face serving each font
+// the screens ask for.
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
@@ -16,6 +17,8 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPixmap>
+
+#include <cstring>
 
 using namespace abacolo;
 
@@ -52,6 +55,14 @@ void reportFonts(const QString& path, std::initializer_list<const QWidget*> cont
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // "--scale=F" before the folder does what QT_SCALE_FACTOR=F does, where the environment cannot carry
+    // it (Wine hides QT_ variables from Windows programs).
+    if (argc > 1 && std::strncmp(argv[1], "--scale=", 8) == 0) {
+        qputenv("QT_SCALE_FACTOR", QByteArray(argv[1] + 8));
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
     QApplication application(argc, argv);
     if (argc < 2) {
         qWarning("usage: abacolo_screenshots OUTPUT_DIR");
