@@ -1,13 +1,25 @@
 #include "app/runtime/fonts.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace abacolo {
 
 void installFontSubstitutions() {
+    // Faces the build compiled in (the Windows build carries Comic Neue and Liberation Sans, which a
+    // classroom computer lacks), registered before the substitutions name them.
+    const QDir embedded(QStringLiteral(":/fonts"));
+    for (const QString& file : embedded.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(embedded.filePath(file));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    // The toolkit's own face on Windows (buttons without a font of their own) is the alias "MS Shell
+    // Dlg", which Windows resolves itself; where nothing resolves it (Wine), a sans serif stands in.
+    for (const QString& alias : {QStringLiteral("MS Shell Dlg"), QStringLiteral("MS Shell Dlg 2")})
+        QFont::insertSubstitutions(alias, {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"),
+                                           QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(
         QStringLiteral("Comic Sans MS"),
         {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans"), QStringLiteral("DejaVu Sans")});

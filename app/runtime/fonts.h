@@ -7,7 +7,8 @@
 
 namespace abacolo {
 
-// Registers the nearest faces of the same size and weight for "MS Sans Serif" and "Comic Sans MS".
+// Registers the faces compiled into the program, if any, and the nearest faces of the same size and
+// weight for "MS Sans Serif" and "Comic Sans MS".
 void installFontSubstitutions();
 
 QFont fontFor(const FontSpec& face, const QFont& base);

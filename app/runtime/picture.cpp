@@ -1,9 +1,24 @@
 #include "app/runtime/picture.h"
 
 #include <QPainter>
+#ifdef ABACOLO_PNG_PICTURES
+#include <QImage>
+#else
 #include <QSvgRenderer>
+#endif
 
 namespace abacolo {
+
+QString pictureResource(const QString& drawing) {
+#ifdef ABACOLO_PNG_PICTURES
+    QString png = drawing;
+    if (png.endsWith(QStringLiteral(".svg")))
+        png.replace(png.size() - 4, 4, QStringLiteral(".png"));
+    return png;
+#else
+    return drawing;
+#endif
+}
 
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), m_resource(resource) {
     setFocusPolicy(Qt::NoFocus);
@@ -15,10 +30,19 @@ void Picture::paintEvent(QPaintEvent*) {
     if (m_cache.size() != pixels || m_cache.devicePixelRatio() != ratio) {
         QPixmap pixmap(pixels);
         pixmap.fill(Qt::transparent);
-        QSvgRenderer renderer(m_resource);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
+#ifdef ABACOLO_PNG_PICTURES
+        // The rendering made for the nearest density, scaled to the exact size like the SVG would be.
+        QString file = pictureResource(m_resource);
+        if (ratio > 1)
+            file.insert(file.size() - 4, QStringLiteral("@2x"));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(pixels)), QImage(file));
+#else
+        QSvgRenderer renderer(m_resource);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+#endif
         painter.end();
         pixmap.setDevicePixelRatio(ratio);
         m_cache = pixmap;

@@ -1,4 +1,5 @@
-// A fixed picture drawn from an SVG resource, rendered once for its size and kept.
+// A fixed picture drawn from an SVG resource, rendered once for its size and kept; and the one place that
+// knows in which form the build compiled the drawings in.
 #pragma once
 
 #include <QPixmap>
@@ -6,6 +7,11 @@
 #include <QWidget>
 
 namespace abacolo {
+
+// The resource to load for a drawing named by its SVG path (":/art/lizard.svg"): that SVG itself, or,
+// in a build without Qt SVG, the PNG rendered from it at build time (":/art/lizard.png", its size; a
+// "@2x" file of twice the size beside it, which QIcon takes on dense screens).
+QString pictureResource(const QString& drawing);
 
 class Picture : public QWidget {
     Q_OBJECT

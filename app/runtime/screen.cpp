@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "app/runtime/formbuilder.h"
+#include "app/runtime/picture.h"
 #include "app/runtime/screenseam.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ Screen::Screen(Program& program, ScreenId id, const FormSpec& form)
     : QWidget(nullptr), m_program(program), m_id(id) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(form.title));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/abacolo.svg")));
+    setWindowIcon(QIcon(pictureResource(QStringLiteral(":/icons/abacolo.svg"))));
     setFixedSize(pixels(form.clientWidth), pixels(form.clientHeight));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toColor(form.background));

@@ -1,5 +1,7 @@
 // Renders every screen of the program, in the states a pupil meets, to PNG files: the pictures of
-// docs/screenshots. Usage: abacolo_screenshots OUTPUT_DIR (QT_SCALE_FACTOR=2 for the 2× set).
+// docs/screenshots. Usage: abacolo_screenshots [--scale=2] OUTPUT_DIR [FONT_REPORT] (--scale=2 or
+// QT_SCALE_FACTOR=2 for the 2× set). FONT_REPORT names a text file that receives the face serving each font
+// the screens ask for.
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
@@ -11,7 +13,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
 #include <QPixmap>
+
+#include <cstring>
 
 using namespace abacolo;
 
@@ -28,9 +35,34 @@ void typeRow(Screen& screen, std::initializer_list<std::pair<const char*, const 
         test::type(screen, box, QString::fromLatin1(text));
 }
 
+// One line per control: "FAMILY" POINTS pt [bold] [italic] -> the face the platform chose.
+void reportFonts(const QString& path, std::initializer_list<const QWidget*> controls) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        qFatal("cannot write %s", qPrintable(path));
+    for (const QWidget* control : controls) {
+        const QFont& font = control->font();
+        QString line = QStringLiteral("\"%1\" %2 pt").arg(font.family()).arg(font.pointSizeF());
+        if (font.bold())
+            line += QStringLiteral(" bold");
+        if (font.italic())
+            line += QStringLiteral(" italic");
+        line += QStringLiteral(" -> %1 (%2)\n").arg(QFontInfo(font).family(), control->objectName());
+        file.write(line.toUtf8());
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // "--scale=F" before the folder does what QT_SCALE_FACTOR=F does, where the environment cannot carry
+    // it (Wine hides QT_ variables from Windows programs).
+    if (argc > 1 && std::strncmp(argv[1], "--scale=", 8) == 0) {
+        qputenv("QT_SCALE_FACTOR", QByteArray(argv[1] + 8));
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
     QApplication application(argc, argv);
     if (argc < 2) {
         qWarning("usage: abacolo_screenshots OUTPUT_DIR");
@@ -99,5 +131,12 @@ int main(int argc, char* argv[]) {
     save(program.frmpunteggio(), "score-before");
     program.frmpunteggio().cmdcalcola_Click();
     save(program.frmpunteggio(), "score-after");
+
+    if (argc > 2)
+        reportFonts(QString::fromLocal8Bit(argv[2]),
+                    {addition.control(QStringLiteral("txturis")), addition.label(QStringLiteral("lbloper")),
+                     addition.label(QStringLiteral("lblmessaggio")),
+                     addition.control(QStringLiteral("cmdconferma")),
+                     program.frmpunteggio().label(QStringLiteral("lblvoto"))});
     return 0;
 }

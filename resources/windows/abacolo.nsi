@@ -1,0 +1,64 @@
+; Abacolo's Windows installer: abacolo.exe, LEGGIMI.txt and the licences into Program Files, a
+; Start-menu shortcut and an uninstaller listed among the installed programs. Built by scripts/windows:
+;   makensis -DEXE=abacolo.exe -DSTAGE=folder-with-LEGGIMI-and-licenze -DOUTFILE=setup.exe
+;            -DICON=abacolo.ico abacolo.nsi
+; A 64-bit installer for the 64-bit program.
+Target amd64-unicode
+SetCompressor /SOLID lzma
+
+!define NAME "Abacolo"
+!define VERSION "1.00"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacolo"
+
+Name "${NAME} ${VERSION}"
+OutFile "${OUTFILE}"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+InstallDir "$PROGRAMFILES64\${NAME}"
+RequestExecutionLevel admin
+ShowInstDetails nevershow
+
+VIProductVersion "1.0.0.0"
+VIAddVersionKey /LANG=1040 "ProductName" "${NAME}"
+VIAddVersionKey /LANG=1040 "FileDescription" "Installazione di ${NAME}"
+VIAddVersionKey /LANG=1040 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1040 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1040 "LegalCopyright" "${NAME}"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Italian.nlf"
+
+Section "Abacolo"
+    SetShellVarContext all
+    SetOutPath "$INSTDIR"
+    File "${EXE}"
+    File "${STAGE}\LEGGIMI.txt"
+    SetOutPath "$INSTDIR\licenze"
+    File "${STAGE}\licenze\*.txt"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\abacolo.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\abacolo.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    SetShellVarContext all
+    Delete "$SMPROGRAMS\${NAME}.lnk"
+    Delete "$INSTDIR\abacolo.exe"
+    Delete "$INSTDIR\LEGGIMI.txt"
+    Delete "$INSTDIR\licenze\*.txt"
+    RMDir "$INSTDIR\licenze"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
