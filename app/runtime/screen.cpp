@@ -131,11 +131,13 @@ void Screen::prepareUnload() {
 
 void Screen::setLeftTwips(double twips) {
     m_left = twips;
+    m_centreWhenFramed = false;
     applyPosition();
 }
 
 void Screen::setTopTwips(double twips) {
     m_top = twips;
+    m_centreWhenFramed = false;
     applyPosition();
 }
 
@@ -154,18 +156,20 @@ double Screen::outerHeightTwips() const {
 }
 
 void Screen::centre() {
-    m_centreWhenFramed = !m_shownBefore && frameGeometry().size() == size();
+    const bool frameUnknown = !m_shownBefore && frameGeometry().size() == size();
     const QSize display = m_program.seam().displaySize();
     setLeftTwips((double(display.width()) * twipsPerPixel - outerWidthTwips()) / 2);
     setTopTwips((double(display.height()) * twipsPerPixel - outerHeightTwips()) / 2);
+    m_centreWhenFramed = frameUnknown;
 }
 
 bool Screen::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    // The window manager has framed the window (it moves the client area inside the frame): the outer
-    // size is known now, and the window has not been moved by anyone else yet.
+    // The window manager has framed the window (on showing it, or by moving the client area into the
+    // frame): the outer size is known now, and nothing else has placed the window yet.
+    const QEvent::Type type = event->type();
     if (m_centreWhenFramed && isVisible() &&
-        (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
         frameGeometry().size() != size())
         centre();
     return handled;

@@ -104,7 +104,8 @@ private:
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;
-    bool m_centreWhenFramed = false; // centred before the frame was known; not yet shown with it
+    // Centred before the frame was known, and not placed since: centred again once it is known.
+    bool m_centreWhenFramed = false;
     QPushButton* m_cancel = nullptr;
 };
 

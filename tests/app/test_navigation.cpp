@@ -36,9 +36,9 @@ private slots:
         StartMenu& menu = t.program.frminizio();
         QVERIFY(!menu.isHidden());
         QCOMPARE(loadedScreens(t.program), QList<int>{int(ScreenId::frminizio)});
-        // Centred at load, before the first showing, when the outer size is the client area.
-        QCOMPARE(menu.leftTwips(), (1280 * 15.0 - 6615) / 2);
-        QCOMPARE(menu.topTwips(), (1024 * 15.0 - 5895) / 2);
+        // Centred by its outer size: at load, and again once the window had its frame.
+        QCOMPARE(menu.leftTwips(), (1280 * 15.0 - menu.outerWidthTwips()) / 2);
+        QCOMPARE(menu.topTwips(), (1024 * 15.0 - menu.outerHeightTwips()) / 2);
         QCOMPARE(menu.focusWidget()->objectName(), QStringLiteral("cmdesci"));
         QList<QString> order;
         for (QWidget* widget : menu.tabOrder())

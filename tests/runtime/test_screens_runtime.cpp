@@ -5,6 +5,7 @@
 #include "exercises/exercisescreen.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -119,6 +120,22 @@ private slots:
             QCOMPARE(screen.topTwips(), top);
             QCOMPARE(screen.pos(), QPoint(qRound(left / 15), qRound(top / 15)));
         }
+    }
+
+    // Loaded before its window had a frame, a screen is centred again by its outer size once the frame
+    // is known; moved after that, it stays where it was put.
+    void centredAgainOnceFramed() {
+        TestProgram t;
+        Screen& screen = t.program.frmaddizioni();
+        QCOMPARE(screen.frameGeometry().size(), screen.size());
+        QVERIFY(test::showActive(screen));
+        QTRY_VERIFY(screen.frameGeometry().size() != screen.size());
+        QCOMPARE(screen.topTwips(), (1024 * 15.0 - screen.outerHeightTwips()) / 2);
+        QCOMPARE(screen.leftTwips(), (1280 * 15.0 - screen.outerWidthTwips()) / 2);
+        screen.setTopTwips(0);
+        screen.hideScreen();
+        QVERIFY(test::showActive(screen));
+        QCOMPARE(screen.topTwips(), 0.0);
     }
 
     void clientSizesAndTitles_data() {
