@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/chooser.h"
 
-#include "app/program.h"
-#include "app/startmenu.h"
-#include "exercises/exercisescreen.h"
+#include "app/runtime/registry.h"
+#include "app/runtime/screenseam.h"
 
 #include <QPushButton>
 
@@ -39,7 +39,7 @@ constexpr ControlSpec controls[] = {
 
 } // namespace
 
-Chooser::Chooser(Program& program) : Screen(program, ScreenId::frmscelta, form) {
+Chooser::Chooser(Registry& registry) : Screen(registry, ScreenId::frmscelta, form) {
     addControls(controls);
     finishTabOrder();
     connect(button(QStringLiteral("cmd1")), &QPushButton::clicked, this, &Chooser::cmd1_Click);
@@ -47,23 +47,23 @@ Chooser::Chooser(Program& program) : Screen(program, ScreenId::frmscelta, form) 
 }
 
 void Chooser::Form_Load() {
-    centre();
+    centre(registry().seam().displaySize());
 }
 
 void Chooser::cmd1_Click() {
-    program().frmmoltiplicazioni().showScreen();
-    program().frminizio().hideScreen();
-    program().unload(ScreenId::frmscelta);
+    registry().screen(ScreenId::frmmoltiplicazioni).showScreen();
+    registry().screen(ScreenId::frminizio).hideScreen();
+    registry().unload(ScreenId::frmscelta);
 }
 
 void Chooser::cmd2_Click() {
-    program().frmmoltiplicazioni2().showScreen();
-    program().frminizio().hideScreen();
-    program().unload(ScreenId::frmscelta);
+    registry().screen(ScreenId::frmmoltiplicazioni2).showScreen();
+    registry().screen(ScreenId::frminizio).hideScreen();
+    registry().unload(ScreenId::frmscelta);
 }
 
 void Chooser::frameClosed() {
-    program().unload(ScreenId::frmscelta);
+    registry().unload(ScreenId::frmscelta);
 }
 
 } // namespace abacolo

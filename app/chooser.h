@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiplication chooser: one or two digits in the multiplier.
 #pragma once
 
@@ -8,7 +9,7 @@ namespace abacolo {
 class Chooser : public Screen {
     Q_OBJECT
 public:
-    explicit Chooser(Program& program);
+    explicit Chooser(Registry& registry);
 
     void Form_Load() override;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's name and version as the system sees them: the same record the Windows executable
 // carries (product "Abacolo", version "1.00").
 #pragma once

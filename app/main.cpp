@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Abacolo: column arithmetic drill for primary-school pupils. Starts on the start menu; the screens do
 // the rest.
 #include "app/identity.h"

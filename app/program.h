@@ -1,45 +1,25 @@
-// The program object: owns the eight screens as single named instances, created and loaded on first
-// reference, and the random generator they share. Screens reach each other only through it.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program: the registry of its eight screens with the factory of each (the start menu, the chooser,
+// the five exercises of the table of exercises and the score screen), and typed access to them for
+// the program's start and for the tests.
 #pragma once
 
-#include "app/runtime/generator.h"
-#include "app/runtime/screen.h"
-
-#include <array>
-#include <functional>
-#include <memory>
+#include "app/runtime/registry.h"
 
 namespace abacolo {
 
-class ScreenSeam;
 class StartMenu;
 class Chooser;
 class ExerciseScreen;
 class ScoreScreen;
 
-class Program {
+class Program : public Registry {
 public:
-    using Factory = std::function<std::unique_ptr<Screen>(Program&)>;
-
-    // `seam` must outlive the program. Tests may replace the factory of any screen, for example to put a
-    // test operation in place of an exercise screen.
+    // `seam` must outlive the program.
     explicit Program(ScreenSeam& seam);
-    ~Program();
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    void setFactory(ScreenId id, Factory factory);
 
     // Program start: loads the start menu and shows it.
     void start();
-
-    // The screen's single instance, loaded (hidden) first if it is not loaded: its Form_Load runs.
-    Screen& screen(ScreenId id);
-    bool isLoaded(ScreenId id) const;
-    // Discards the screen; the next reference loads a fresh one. Safe from the screen's own handlers.
-    void unload(ScreenId id);
-    // Closes every screen, shown or hidden, and ends the program.
-    void end();
 
     StartMenu& frminizio();
     Chooser& frmscelta();
@@ -50,15 +30,6 @@ public:
     ExerciseScreen& frmdivisioni();
     ExerciseScreen& exercise(ScreenId id);
     ScoreScreen& frmpunteggio();
-
-    Generator& generator() { return m_generator; }
-    ScreenSeam& seam() { return m_seam; }
-
-private:
-    ScreenSeam& m_seam;
-    Generator m_generator;
-    std::array<Factory, screenCount> m_factories;
-    std::array<Screen*, screenCount> m_screens{};
 };
 
 } // namespace abacolo

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startmenu.h"
 
-#include "app/chooser.h"
-#include "app/program.h"
-#include "exercises/exercisescreen.h"
+#include "app/runtime/exerciserecord.h"
+#include "app/runtime/registry.h"
+#include "app/runtime/screenseam.h"
 
 #include <QPushButton>
 
@@ -52,7 +53,7 @@ constexpr ControlSpec controls[] = {
 
 } // namespace
 
-StartMenu::StartMenu(Program& program) : Screen(program, ScreenId::frminizio, form) {
+StartMenu::StartMenu(Registry& registry) : Screen(registry, ScreenId::frminizio, form) {
     addControls(controls);
     finishTabOrder();
     connect(button(QStringLiteral("cmdadd")), &QPushButton::clicked, this, &StartMenu::cmdadd_Click);
@@ -64,34 +65,34 @@ StartMenu::StartMenu(Program& program) : Screen(program, ScreenId::frminizio, fo
 }
 
 void StartMenu::Form_Load() {
-    centre();
+    centre(registry().seam().displaySize());
 }
 
 void StartMenu::cmdadd_Click() {
-    program().frmaddizioni().showScreen();
+    registry().screen(ScreenId::frmaddizioni).showScreen();
     hideScreen();
-    program().frmsottrazioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
-    program().frmaddizioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
+    registry().record(ScreenId::frmsottrazioni).resetCode();
+    registry().record(ScreenId::frmaddizioni).resetCode();
 }
 
 void StartMenu::cmdsott_Click() {
-    program().frmsottrazioni().showScreen();
+    registry().screen(ScreenId::frmsottrazioni).showScreen();
     hideScreen();
-    program().frmsottrazioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
-    program().frmaddizioni().setText(QStringLiteral("txtc"), QStringLiteral("0"));
+    registry().record(ScreenId::frmsottrazioni).resetCode();
+    registry().record(ScreenId::frmaddizioni).resetCode();
 }
 
 void StartMenu::cmdmolt_Click() {
-    program().frmscelta().showScreen();
+    registry().screen(ScreenId::frmscelta).showScreen();
 }
 
 void StartMenu::cmddiv_Click() {
-    program().frmdivisioni().showScreen();
-    program().unload(ScreenId::frminizio);
+    registry().screen(ScreenId::frmdivisioni).showScreen();
+    registry().unload(ScreenId::frminizio);
 }
 
 void StartMenu::cmdesci_Click() {
-    program().end();
+    registry().end();
 }
 
 void StartMenu::frameClosed() {

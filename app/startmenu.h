@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start menu: four picture buttons that open the exercises (multiplication through the chooser)
 // and "&Esci", which ends the program.
 #pragma once
@@ -9,7 +10,7 @@ namespace abacolo {
 class StartMenu : public Screen {
     Q_OBJECT
 public:
-    explicit StartMenu(Program& program);
+    explicit StartMenu(Registry& registry);
 
     void Form_Load() override;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: the barest Qt Widgets program, one empty window as large as
 // the start menu, started and measured by scripts/bench beside Abacolo.
 #include <QApplication>

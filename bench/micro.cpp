@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Micro-benchmarks (Google Benchmark): each operation's problem drawing, the lenient number reading and
 // the check handler of every exercise screen, after a right and after a wrong answer.
+#include "app/numeric/val.h"
 #include "app/program.h"
 #include "app/runtime/screenseam.h"
-#include "app/runtime/val.h"
 #include "exercises/addition/screen.h"
 #include "exercises/division/screen.h"
 #include "exercises/multiplication/screen.h"

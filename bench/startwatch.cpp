@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's first window under X11: when the window with the given title was mapped and first
 // drawn on (X DAMAGE), in milliseconds from the program's start. The program is left running.
 #include <X11/Xlib.h>

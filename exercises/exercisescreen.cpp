@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/exercisescreen.h"
 
-#include "app/program.h"
-#include "app/runtime/numbers.h"
+#include "app/numeric/val.h"
+#include "app/runtime/registry.h"
+#include "app/runtime/scorehandoff.h"
 #include "app/runtime/screenseam.h"
 #include "app/runtime/spokenlabel.h"
-#include "app/runtime/val.h"
-#include "app/startmenu.h"
-#include "score/scorescreen.h"
+#include "exercises/exercisetable.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -19,8 +19,9 @@ namespace {
 // "&Punteggio" and "&Fine" stand in the same places on every exercise screen.
 constexpr Place scorePlace{120, 5400, 975, 375};
 constexpr Place finishPlace{5760, 5400, 735, 375};
-constexpr int hiddenBoxWidth = 255;
-constexpr int hiddenBoxHeight = 285;
+// Every exercise screen has the start menu's client area.
+constexpr int clientWidth = 6615;
+constexpr int clientHeight = 5895;
 
 // The result row the check joins, thousands first.
 constexpr const char* resultRow[] = {"txtkris", "txthris", "txtdaris", "txturis"};
@@ -29,10 +30,13 @@ QString name(const char* ascii) {
     return QString::fromLatin1(ascii);
 }
 
+FormSpec formOf(ScreenId id, const ExerciseLayout& layout) {
+    return {exerciseOf(id).title, clientWidth, clientHeight, layout.background};
+}
+
 } // namespace
 
 std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
-    const Place hidden{0, 0, hiddenBoxWidth, hiddenBoxHeight};
     return {
         {.name = p.checkButton,
          .kind = Kind::Button,
@@ -66,15 +70,11 @@ std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
          .place = p.picture,
          .text = p.pictureResource,
          .accessible = p.pictureDescription},
-        {.name = "txtris", .kind = Kind::HiddenBox, .place = hidden},
-        {.name = "txtrisg", .kind = Kind::HiddenBox, .place = hidden},
-        {.name = "txtriss", .kind = Kind::HiddenBox, .place = hidden},
-        {.name = "txtc", .kind = Kind::HiddenBox, .place = hidden, .text = "0"},
     };
 }
 
-ExerciseScreen::ExerciseScreen(Program& program, ScreenId id, const ExerciseLayout& layout)
-    : Screen(program, id, layout.form), m_layout(layout) {
+ExerciseScreen::ExerciseScreen(Registry& registry, ScreenId id, const ExerciseLayout& layout)
+    : Screen(registry, id, formOf(id, layout)), m_layout(layout) {
     addControls(layout.grid);
     addControls(commonControls(layout.places));
     finishTabOrder();
@@ -103,11 +103,15 @@ ExerciseScreen::ExerciseScreen(Program& program, ScreenId id, const ExerciseLayo
 }
 
 void ExerciseScreen::Form_Load() {
-    centre();
-    program().generator().randomize();
+    centre(registry().seam().displaySize());
+    registry().generator().randomize();
     drawProblem();
     m_wrong = 0;
     m_right = 0;
+}
+
+int ExerciseScreen::exerciseCode() const {
+    return exerciseOf(id()).code;
 }
 
 std::string ExerciseScreen::boxText(const char* boxName) const {
@@ -123,13 +127,12 @@ QString ExerciseScreen::operationLine() const {
 }
 
 void ExerciseScreen::cmdconferma_Click() {
-    program().generator().randomize();
+    registry().generator().randomize();
 
-    QString answer;
+    m_answerText.clear();
     for (const char* boxName : resultRow)
-        answer += text(name(boxName));
-    setText(QStringLiteral("txtris"), answer);
-    m_answer = Val(boxText("txtris"));
+        m_answerText += text(name(boxName));
+    m_answer = Val(m_answerText.toStdString());
 
     readAnswerExtras();
     const bool right = isRight(m_answer);
@@ -143,7 +146,7 @@ void ExerciseScreen::cmdconferma_Click() {
         box(name(m_layout.firstEntryBox))->setFocus(Qt::OtherFocusReason);
         ++m_right;
     } else {
-        program().seam().beep();
+        registry().seam().beep();
         m_message->setText(QString::fromUtf8(retryMessage));
         palette.setColor(QPalette::WindowText, toColor(colours::red));
         m_message->setPalette(palette);
@@ -156,15 +159,13 @@ void ExerciseScreen::cmdconferma_Click() {
     for (const char* boxName : m_layout.emptiedOnEveryCheck)
         box(name(boxName))->clear();
 
-    if (m_message->text() == QString::fromUtf8(praiseMessage)) {
+    // Only the praise brings a new problem.
+    if (right) {
         for (const char* boxName : m_layout.emptiedBeforeNewProblem)
             box(name(boxName))->clear();
         drawProblem();
         m_operation->announce();
     }
-
-    setText(QStringLiteral("txtrisg"), QString::fromStdString(wholeText(m_right)));
-    setText(QStringLiteral("txtriss"), QString::fromStdString(wholeText(m_wrong)));
 }
 
 void ExerciseScreen::tmrtempo_Timer() {
@@ -186,19 +187,15 @@ void ExerciseScreen::changeEvent(QEvent* event) {
 }
 
 void ExerciseScreen::cmdfine_Click() {
-    program().frminizio().showScreen();
-    program().unload(id());
+    registry().screen(ScreenId::frminizio).showScreen();
+    registry().unload(id());
 }
 
 void ExerciseScreen::cmdpunteggio_Click() {
-    ScoreScreen& score = program().frmpunteggio();
-    score.showScreen();
+    registry().screen(ScreenId::frmpunteggio).showScreen();
     hideScreen();
-    for (const char* hidden : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok"})
-        score.control(name(hidden))->setVisible(false);
-    score.control(QStringLiteral("cmdcalcola"))->setVisible(true);
-    score.control(QStringLiteral("cmdcalcola"))->setFocus(Qt::OtherFocusReason);
-    setText(QStringLiteral("txtc"), code());
+    registry().scoreHandOff().awaitCompute();
+    m_code = exerciseCode();
 }
 
 void ExerciseScreen::frameClosed() {

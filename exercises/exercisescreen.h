@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every exercise screen shares: load-time set-up, the check with its fixed order of steps,
 // the feedback message and its timer, the counts, "&Fine" and "&Punteggio". Each operation supplies
 // only its hooks: its grid, problem drawing, judgement, the boxes it empties and where the focus goes.
+// Its title and exercise code come from the table of exercises.
 #pragma once
 
+#include "app/runtime/exerciserecord.h"
 #include "app/runtime/formbuilder.h"
 #include "app/runtime/screen.h"
 
@@ -41,8 +44,7 @@ std::vector<ControlSpec> commonControls(const CommonPlaces& places);
 
 // What an operation tells the frame besides its problem and judgement.
 struct ExerciseLayout {
-    FormSpec form;
-    const char* code; // written into txtc by "&Punteggio"
+    Rgb background;
     CommonPlaces places;
     std::span<const ControlSpec> grid;                // digit boxes, column heads, signs and lines
     std::span<const char* const> emptiedOnEveryCheck; // in the order they are emptied
@@ -52,7 +54,7 @@ struct ExerciseLayout {
     std::span<const RowName> rows; // spoken names of the grid's rows
 };
 
-class ExerciseScreen : public Screen {
+class ExerciseScreen : public Screen, public ExerciseRecord {
     Q_OBJECT
 public:
     void Form_Load() override;
@@ -63,16 +65,23 @@ public:
     void cmdfine_Click();
     void cmdpunteggio_Click();
 
-    QString code() const { return QString::fromLatin1(m_layout.code); }
-    long long rightCount() const { return m_right; }
-    long long wrongCount() const { return m_wrong; }
+    // What the score screen and the start menu read and write (the boxes txtc, txtrisg, txtriss).
+    int code() const override { return m_code; }
+    void resetCode() override { m_code = notAsking; }
+    long long rightCount() const override { return m_right; }
+    long long wrongCount() const override { return m_wrong; }
+
+    // The code "&Punteggio" writes: this screen's row of the table of exercises.
+    int exerciseCode() const;
+    // The last check's answer: the result row joined (the box txtris) and its lenient value.
+    QString answerText() const { return m_answerText; }
     double answerValue() const { return m_answer; }
     QTimer* messageTimer() const { return m_timer; }
     // The operation line as the screen wrote it for the current problem.
     QString operationLine() const;
 
 protected:
-    ExerciseScreen(Program& program, ScreenId id, const ExerciseLayout& layout);
+    ExerciseScreen(Registry& registry, ScreenId id, const ExerciseLayout& layout);
 
     // Draws a new problem, keeps it and writes the operation line (setOperationLine).
     virtual void drawProblem() = 0;
@@ -94,8 +103,10 @@ private:
     SpokenLabel* m_operation = nullptr; // lbloper
     bool m_lineUnheard = false;         // shown, and the operation line not yet spoken
     QTimer* m_timer = nullptr;
+    int m_code = notAsking;
     long long m_right = 0;
     long long m_wrong = 0;
+    QString m_answerText;
     double m_answer = 0;
 };
 

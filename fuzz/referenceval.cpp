@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference reading as a textbook lexer: a small state machine that keeps the last accepting
 // position (longest match), and the C library's correctly rounded conversion for the value.
 #include "referenceval.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second, deliberately plain reading of the pupil's number rules, written apart from the program's
 // own: the fuzzer and the randomized pupil compare the program against it.
 #pragma once

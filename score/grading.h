@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grading of an exercise screen's counts: the total, the percentage of right answers and one of five
 // messages.
 #pragma once

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "score/scorescreen.h"
 
-#include "app/program.h"
-#include "app/runtime/numbers.h"
-#include "app/runtime/val.h"
-#include "app/startmenu.h"
-#include "exercises/exercisescreen.h"
+#include "app/numeric/numbers.h"
+#include "app/runtime/exerciserecord.h"
+#include "app/runtime/registry.h"
+#include "app/runtime/screenseam.h"
+#include "exercises/exercisetable.h"
 #include "score/grading.h"
 
 #include <QLabel>
@@ -84,28 +85,13 @@ constexpr ControlSpec controls[] = {
      .accessible = "Un pallottoliere con tre file di palline colorate"},
 };
 
-// The exercise screens in the order they are searched, with the code each must carry.
-struct Asking {
-    ScreenId screen;
-    double code;
-};
-constexpr Asking searchOrder[] = {{ScreenId::frmaddizioni, 1},
-                                  {ScreenId::frmsottrazioni, 2},
-                                  {ScreenId::frmmoltiplicazioni, 3},
-                                  {ScreenId::frmmoltiplicazioni2, 5},
-                                  {ScreenId::frmdivisioni, 4}};
-
-constexpr ScreenId resetOrder[] = {ScreenId::frmsottrazioni, ScreenId::frmaddizioni,
-                                   ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
-                                   ScreenId::frmdivisioni};
-
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 } // namespace
 
-ScoreScreen::ScoreScreen(Program& program) : Screen(program, ScreenId::frmpunteggio, form) {
+ScoreScreen::ScoreScreen(Registry& registry) : Screen(registry, ScreenId::frmpunteggio, form) {
     addControls(controls);
     finishTabOrder();
     // Each count is read with its caption.
@@ -118,7 +104,14 @@ ScoreScreen::ScoreScreen(Program& program) : Screen(program, ScreenId::frmpunteg
 }
 
 void ScoreScreen::Form_Load() {
-    centre();
+    centre(registry().seam().displaySize());
+}
+
+void ScoreScreen::awaitCompute() {
+    for (const char* name : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok"})
+        control(QString::fromLatin1(name))->setVisible(false);
+    control(QStringLiteral("cmdcalcola"))->setVisible(true);
+    control(QStringLiteral("cmdcalcola"))->setFocus(Qt::OtherFocusReason);
 }
 
 void ScoreScreen::cmdcalcola_Click() {
@@ -130,17 +123,17 @@ void ScoreScreen::cmdcalcola_Click() {
     // Counts of a screen that no longer asks must not linger: without a match both read 0.
     m_right = 0;
     m_wrong = 0;
-    for (const Asking& asking : searchOrder) {
-        ExerciseScreen& exercise = program().exercise(asking.screen);
-        const std::optional<double> code = strictNumber(exercise.text(QStringLiteral("txtc")).toStdString());
-        if (code && *code == asking.code) {
-            m_right = grading::wholeCount(Val(exercise.text(QStringLiteral("txtrisg")).toStdString()));
-            m_wrong = Val(exercise.text(QStringLiteral("txtriss")).toStdString());
+    // Reading an exercise screen's record loads it: the first compute loads every exercise screen.
+    for (const Exercise& exercise : exercises) {
+        const ExerciseRecord& record = registry().record(exercise.screen);
+        if (record.code() == exercise.code) {
+            m_right = grading::wholeCount(double(record.rightCount()));
+            m_wrong = double(record.wrongCount());
         }
     }
-
-    for (ScreenId screen : resetOrder)
-        program().exercise(screen).setText(QStringLiteral("txtc"), QStringLiteral("0"));
+    // Every exercise screen is loaded by now, so the order of the resets makes no difference.
+    for (const Exercise& exercise : exercises)
+        registry().record(exercise.screen).resetCode();
 
     setText(QStringLiteral("lblrisg"), qText(numberText(m_right)));
     setText(QStringLiteral("lblriss"), qText(numberText(m_wrong)));
@@ -169,8 +162,8 @@ QString ScoreScreen::spokenResult() const {
 }
 
 void ScoreScreen::cmdok_Click() {
-    program().frminizio().showScreen();
-    program().unload(ScreenId::frmpunteggio);
+    registry().screen(ScreenId::frminizio).showScreen();
+    registry().unload(ScreenId::frmpunteggio);
 }
 
 void ScoreScreen::frameClosed() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button of fixed size that always shows its whole caption, whatever the widget style and the
 // desktop's font: on one line where the style leaves room for it, else wrapped at word boundaries,
 // then with thinner margins, and only as a last resort in a smaller font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One screen's controls as data, a row per control: name, kind, place in twips, caption,
 // colour, font, alignment, tab index and visibility. buildControl (formbuilder.h) makes the widgets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the screens ask for by name, and the faces that serve where those are missing.
 #pragma once
 

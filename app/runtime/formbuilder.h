@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a table of ControlSpec rows into the widgets of a screen: places (twips / 15 = pixels), fonts,
 // colours, alignment, visibility and accessible names. The tab chain is set once a screen has all its
 // controls (see Screen::finishTabOrder).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed picture drawn from an SVG resource, rendered once for its size and kept; and the one place that
 // knows in which form the build compiled the drawings in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen seam of the real program: the system's warning sound, event-loop exit and primary screen.
 #pragma once
 

@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/runtime/screen.h"
 
-#include "app/program.h"
 #include "app/runtime/formbuilder.h"
 #include "app/runtime/picture.h"
-#include "app/runtime/screenseam.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -19,8 +18,8 @@
 
 namespace abacolo {
 
-Screen::Screen(Program& program, ScreenId id, const FormSpec& form)
-    : QWidget(nullptr), m_program(program), m_id(id) {
+Screen::Screen(Registry& registry, ScreenId id, const FormSpec& form)
+    : QWidget(nullptr), m_registry(registry), m_id(id) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(form.title));
     setWindowIcon(QIcon(pictureResource(QStringLiteral(":/icons/abacolo.svg"))));
@@ -73,7 +72,12 @@ void Screen::keyPressEvent(QKeyEvent* event) {
 }
 
 QWidget* Screen::control(const QString& name) const {
-    return m_controls.value(name, nullptr);
+    QWidget* found = m_controls.value(name, nullptr);
+    if (found == nullptr) {
+        qWarning("The screen \"%s\" has no control named %s", qPrintable(windowTitle()), qPrintable(name));
+        Q_ASSERT_X(false, "Screen::control", "no control of that name");
+    }
+    return found;
 }
 
 QLineEdit* Screen::box(const QString& name) const {
@@ -89,17 +93,19 @@ QPushButton* Screen::button(const QString& name) const {
 }
 
 QString Screen::text(const QString& name) const {
-    if (const QLineEdit* edit = box(name))
+    QWidget* widget = control(name);
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->text();
-    if (const QLabel* caption = label(name))
+    if (const auto* caption = qobject_cast<const QLabel*>(widget))
         return caption->text();
     return {};
 }
 
 void Screen::setText(const QString& name, const QString& text) {
-    if (QLineEdit* edit = box(name))
+    QWidget* widget = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setText(text);
-    else if (QLabel* caption = label(name))
+    else if (auto* caption = qobject_cast<QLabel*>(widget))
         caption->setText(text);
 }
 
@@ -155,9 +161,9 @@ double Screen::outerHeightTwips() const {
     return double(frameGeometry().height()) * twipsPerPixel;
 }
 
-void Screen::centre() {
+void Screen::centre(QSize display) {
     const bool frameUnknown = !m_shownBefore && frameGeometry().size() == size();
-    const QSize display = m_program.seam().displaySize();
+    m_display = display;
     setLeftTwips((double(display.width()) * twipsPerPixel - outerWidthTwips()) / 2);
     setTopTwips((double(display.height()) * twipsPerPixel - outerHeightTwips()) / 2);
     m_centreWhenFramed = frameUnknown;
@@ -171,7 +177,7 @@ bool Screen::event(QEvent* event) {
     if (m_centreWhenFramed && isVisible() &&
         (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
         frameGeometry().size() != size())
-        centre();
+        centre(m_display);
     return handled;
 }
 

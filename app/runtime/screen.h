@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of the eight screens: a top-level window built from its design table, with the runtime
 // behaviour every screen shares: show with first-show focus, hide, centring in twips, controls found by
 // name, grid lines painted on the form, and Esc pressing the screen's cancel button.
 #pragma once
 
 #include "app/runtime/controltable.h"
+#include "app/runtime/screenid.h"
 
 #include <QHash>
 #include <QLine>
@@ -18,24 +20,12 @@ class QPushButton;
 
 namespace abacolo {
 
-class Program;
-
-enum class ScreenId {
-    frminizio,
-    frmscelta,
-    frmaddizioni,
-    frmsottrazioni,
-    frmmoltiplicazioni,
-    frmmoltiplicazioni2,
-    frmdivisioni,
-    frmpunteggio,
-};
-constexpr int screenCount = 8;
+class Registry;
 
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    Screen(Program& program, ScreenId id, const FormSpec& form);
+    Screen(Registry& registry, ScreenId id, const FormSpec& form);
 
     ScreenId id() const { return m_id; }
 
@@ -50,6 +40,8 @@ public:
     // Called by the registry just before the screen is discarded: stops its timers.
     virtual void prepareUnload();
 
+    // A control by its name; a name the screen has not is a programming error, reported (and fatal in
+    // debug builds).
     QWidget* control(const QString& name) const;
     QLineEdit* box(const QString& name) const;
     QLabel* label(const QString& name) const;
@@ -67,16 +59,17 @@ public:
     double outerWidthTwips() const;
     double outerHeightTwips() const;
 
-    // Left = (display width - outer width) / 2, then Top likewise; negative results are applied too.
-    // Where the window manager's frame is known only once the window is shown, the screen is centred
-    // again by its outer size as soon as the frame is known, on that first showing only.
-    void centre();
+    // Left = (display width - outer width) / 2, then Top likewise, for the display's size in pixels;
+    // negative results are applied too. Where the window manager's frame is known only once the window
+    // is shown, the screen is centred again by its outer size as soon as the frame is known, on that
+    // first showing only.
+    void centre(QSize display);
 
     // Controls in tab order (the focus chain the pupil walks with Tab).
     QList<QWidget*> tabOrder() const;
 
 protected:
-    Program& program() const { return m_program; }
+    Registry& registry() const { return m_registry; }
 
     void addControls(std::span<const ControlSpec> table);
     // Chains the focus through the controls by their tab indices; call once all controls exist.
@@ -96,11 +89,12 @@ protected:
 private:
     void applyPosition();
 
-    Program& m_program;
+    Registry& m_registry;
     ScreenId m_id;
     QHash<QString, QWidget*> m_controls;
     std::vector<std::pair<int, QWidget*>> m_tabbed;
     std::vector<QLine> m_lines;
+    QSize m_display; // the display the screen was centred on
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the screens ask of the system: the warning beep, ending the program and the display's size.
 // The program fills it with Qt (QtSeam); tests fill it with a recorder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label whose text a screen reader speaks by itself when the screen says so (announce): the verdict
 // of a check, a new problem. Its own text stays its spoken name; nothing is spoken when it is emptied.
 #pragma once

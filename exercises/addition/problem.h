@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Addition of three numbers: drawing a problem whose sum stays below 10000, its operation line and the
 // judgement of the pupil's answer.
 #pragma once
 
-#include "app/runtime/generator.h"
+#include "app/numeric/generator.h"
 
 #include <string>
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/addition/screen.h"
 
-#include "app/program.h"
+#include "app/runtime/registry.h"
+#include "exercises/exercisetable.h"
 
 namespace abacolo {
 namespace {
@@ -48,8 +50,7 @@ constexpr RowName rows[] = {
     {"1", "primo addendo"}, {"2", "secondo addendo"}, {"3", "terzo addendo"}, {"ris", "risultato"}};
 
 const ExerciseLayout screenLayout{
-    .form = {"Addizioni in colonna", 6615, 5895, {128, 255, 255}},
-    .code = "1",
+    .background = {128, 255, 255},
     .places = {.checkButton = "cmdconferma",
                .check = {3600, 3720, 1215, 375},
                .message = {960, 4440, 4695, 615},
@@ -69,16 +70,20 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-AdditionScreen::AdditionScreen(Program& program)
-    : ExerciseScreen(program, ScreenId::frmaddizioni, screenLayout) {}
+AdditionScreen::AdditionScreen(Registry& registry)
+    : ExerciseScreen(registry, ScreenId::frmaddizioni, screenLayout) {}
 
 void AdditionScreen::drawProblem() {
-    m_problem = addition::draw(program().generator());
+    m_problem = addition::draw(registry().generator());
     setOperationLine(addition::operationLine(m_problem));
 }
 
 bool AdditionScreen::isRight(double answer) const {
     return addition::isRight(answer, m_problem);
+}
+
+std::unique_ptr<Screen> makeAdditionScreen(Registry& registry) {
+    return std::make_unique<AdditionScreen>(registry);
 }
 
 } // namespace abacolo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition screen: three addend rows and a result row under the heads k, h, da, u.
 #pragma once
 
@@ -9,7 +10,7 @@ namespace abacolo {
 class AdditionScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit AdditionScreen(Program& program);
+    explicit AdditionScreen(Registry& registry);
 
     const addition::Problem& problem() const { return m_problem; }
 

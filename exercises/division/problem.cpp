@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/division/problem.h"
 
-#include "app/runtime/numbers.h"
+#include "app/numeric/numbers.h"
 
 namespace abacolo::division {
 namespace {

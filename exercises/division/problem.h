@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long division of a four-digit dividend by a one-digit divisor: the problem, the quotient and
 // remainder the pupil writes, and their judgement.
 #pragma once
 
-#include "app/runtime/generator.h"
+#include "app/numeric/generator.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/division/screen.h"
 
-#include "app/program.h"
-#include "app/runtime/val.h"
+#include "app/numeric/val.h"
+#include "app/runtime/registry.h"
+#include "exercises/exercisetable.h"
 
 namespace abacolo {
 namespace {
@@ -60,8 +62,7 @@ constexpr RowName rows[] = {{"1", "dividendo"},
                             {"ris", "quoziente"}};
 
 const ExerciseLayout screenLayout{
-    .form = {"Divisioni in colonna", 6615, 5895, {128, 255, 128}},
-    .code = "4",
+    .background = {128, 255, 128},
     .places = {.checkButton = "cmdcontrolla",
                .check = {480, 3840, 1215, 375},
                .message = {480, 4560, 4815, 615},
@@ -81,11 +82,11 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-DivisionScreen::DivisionScreen(Program& program)
-    : ExerciseScreen(program, ScreenId::frmdivisioni, screenLayout) {}
+DivisionScreen::DivisionScreen(Registry& registry)
+    : ExerciseScreen(registry, ScreenId::frmdivisioni, screenLayout) {}
 
 void DivisionScreen::drawProblem() {
-    m_problem = division::draw(program().generator());
+    m_problem = division::draw(registry().generator());
     setOperationLine(division::operationLine(m_problem));
 }
 
@@ -101,6 +102,10 @@ void DivisionScreen::readAnswerExtras() {
 
 bool DivisionScreen::isRight(double answer) const {
     return division::isRight(answer, m_remainder, m_problem);
+}
+
+std::unique_ptr<Screen> makeDivisionScreen(Registry& registry) {
+    return std::make_unique<DivisionScreen>(registry);
 }
 
 } // namespace abacolo

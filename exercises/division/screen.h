@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The division screen: the dividend under the heads k, h, da, u with the staggered partial-remainder
 // rows below it, the divisor beyond the vertical line and the quotient under it.
 #pragma once
@@ -10,7 +11,7 @@ namespace abacolo {
 class DivisionScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit DivisionScreen(Program& program);
+    explicit DivisionScreen(Registry& registry);
 
     // The check, as this screen names its button.
     void cmdcontrolla_Click() { cmdconferma_Click(); }

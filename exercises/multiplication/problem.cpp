@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/multiplication/problem.h"
 
-#include "app/runtime/numbers.h"
+#include "app/numeric/numbers.h"
 
 namespace abacolo::multiplication {
 namespace {

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplication with a product below 10000: by default a three- or four-digit number times a
 // one-digit multiplier; the two-digit screen draws with a rule of its own (see multiplication2/).
 #pragma once
 
-#include "app/runtime/generator.h"
+#include "app/numeric/generator.h"
 
 #include <string>
 

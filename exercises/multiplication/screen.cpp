@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/multiplication/screen.h"
 
-#include "app/program.h"
+#include "app/runtime/registry.h"
+#include "exercises/exercisetable.h"
 
 namespace abacolo {
 namespace {
@@ -38,8 +40,7 @@ constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "
 constexpr RowName rows[] = {{"1", "moltiplicando"}, {"2", "moltiplicatore"}, {"ris", "risultato"}};
 
 const ExerciseLayout screenLayout{
-    .form = {"Moltiplicazioni in colonna con 1 cifra al moltiplicatore", 6615, 5895, {255, 192, 255}},
-    .code = "3",
+    .background = {255, 192, 255},
     .places = {.checkButton = "cmdconferma",
                .check = {3840, 3240, 1215, 375},
                .message = {1080, 4440, 4695, 615},
@@ -59,16 +60,20 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-MultiplicationScreen::MultiplicationScreen(Program& program)
-    : ExerciseScreen(program, ScreenId::frmmoltiplicazioni, screenLayout) {}
+MultiplicationScreen::MultiplicationScreen(Registry& registry)
+    : ExerciseScreen(registry, ScreenId::frmmoltiplicazioni, screenLayout) {}
 
 void MultiplicationScreen::drawProblem() {
-    m_problem = multiplication::draw(program().generator());
+    m_problem = multiplication::draw(registry().generator());
     setOperationLine(multiplication::operationLine(m_problem));
 }
 
 bool MultiplicationScreen::isRight(double answer) const {
     return multiplication::isRight(answer, m_problem);
+}
+
+std::unique_ptr<Screen> makeMultiplicationScreen(Registry& registry) {
+    return std::make_unique<MultiplicationScreen>(registry);
 }
 
 } // namespace abacolo

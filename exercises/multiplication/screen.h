@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen of multiplication by a one-digit multiplier: the multiplicand row, the multiplier's box
 // and the result row under the heads k, h, da, u.
 #pragma once
@@ -10,7 +11,7 @@ namespace abacolo {
 class MultiplicationScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit MultiplicationScreen(Program& program);
+    explicit MultiplicationScreen(Registry& registry);
 
     const multiplication::Problem& problem() const { return m_problem; }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplication of a two- or three-digit number by a two-digit multiplier, product below 10000. The
 // problem, its operation line and its judgement are those of the one-digit multiplication; only the
 // drawing rule differs.

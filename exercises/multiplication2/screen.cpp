@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/multiplication2/screen.h"
 
-#include "app/program.h"
+#include "app/runtime/registry.h"
+#include "exercises/exercisetable.h"
 
 namespace abacolo {
 namespace {
@@ -53,8 +55,7 @@ constexpr RowName rows[] = {{"1", "moltiplicando"},
                             {"ris", "risultato"}};
 
 const ExerciseLayout screenLayout{
-    .form = {"Moltiplicazioni in colonna con 2 cifre al moltiplicatore", 6615, 5895, {192, 192, 255}},
-    .code = "5",
+    .background = {192, 192, 255},
     .places = {.checkButton = "cmdconferma",
                .check = {3840, 4080, 1215, 375},
                .message = {1080, 4680, 4695, 615},
@@ -74,16 +75,20 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-Multiplication2Screen::Multiplication2Screen(Program& program)
-    : ExerciseScreen(program, ScreenId::frmmoltiplicazioni2, screenLayout) {}
+Multiplication2Screen::Multiplication2Screen(Registry& registry)
+    : ExerciseScreen(registry, ScreenId::frmmoltiplicazioni2, screenLayout) {}
 
 void Multiplication2Screen::drawProblem() {
-    m_problem = multiplication2::draw(program().generator());
+    m_problem = multiplication2::draw(registry().generator());
     setOperationLine(multiplication2::operationLine(m_problem));
 }
 
 bool Multiplication2Screen::isRight(double answer) const {
     return multiplication2::isRight(answer, m_problem);
+}
+
+std::unique_ptr<Screen> makeMultiplication2Screen(Registry& registry) {
+    return std::make_unique<Multiplication2Screen>(registry);
 }
 
 } // namespace abacolo

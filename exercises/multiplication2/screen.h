@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen of multiplication by a two-digit multiplier: the factor rows, two partial-product rows
 // and the result row under the heads k, h, da, u.
 #pragma once
@@ -10,7 +11,7 @@ namespace abacolo {
 class Multiplication2Screen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit Multiplication2Screen(Program& program);
+    explicit Multiplication2Screen(Registry& registry);
 
     const multiplication2::Problem& problem() const { return m_problem; }
 

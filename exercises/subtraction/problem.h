@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Subtraction of two numbers below 9999, the first strictly greater than the second.
 #pragma once
 
-#include "app/runtime/generator.h"
+#include "app/numeric/generator.h"
 
 #include <string>
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/subtraction/screen.h"
 
-#include "app/program.h"
+#include "app/runtime/registry.h"
+#include "exercises/exercisetable.h"
 
 namespace abacolo {
 namespace {
@@ -43,8 +45,7 @@ constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "
 constexpr RowName rows[] = {{"1", "minuendo"}, {"2", "sottraendo"}, {"ris", "risultato"}};
 
 const ExerciseLayout screenLayout{
-    .form = {"Sottrazioni in colonna", 6615, 5895, {255, 192, 192}},
-    .code = "2",
+    .background = {255, 192, 192},
     .places = {.checkButton = "cmdconferma",
                .check = {3600, 3360, 1215, 375},
                .message = {1080, 4440, 4695, 615},
@@ -64,16 +65,20 @@ const ExerciseLayout screenLayout{
 
 } // namespace
 
-SubtractionScreen::SubtractionScreen(Program& program)
-    : ExerciseScreen(program, ScreenId::frmsottrazioni, screenLayout) {}
+SubtractionScreen::SubtractionScreen(Registry& registry)
+    : ExerciseScreen(registry, ScreenId::frmsottrazioni, screenLayout) {}
 
 void SubtractionScreen::drawProblem() {
-    m_problem = subtraction::draw(program().generator());
+    m_problem = subtraction::draw(registry().generator());
     setOperationLine(subtraction::operationLine(m_problem));
 }
 
 bool SubtractionScreen::isRight(double answer) const {
     return subtraction::isRight(answer, m_problem);
+}
+
+std::unique_ptr<Screen> makeSubtractionScreen(Registry& registry) {
+    return std::make_unique<SubtractionScreen>(registry);
 }
 
 } // namespace abacolo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction screen: two operand rows and a result row under the heads k, h, da, u.
 #pragma once
 
@@ -9,7 +10,7 @@ namespace abacolo {
 class SubtractionScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit SubtractionScreen(Program& program);
+    explicit SubtractionScreen(Registry& registry);
 
     const subtraction::Problem& problem() const { return m_problem; }
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the problem the exercise screen shows, read as a screen reader reads it: the label described
 as "Operazione" in Abacolo's accessibility tree. The scripts use it to give right answers."""
 import pyatspi

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A speech server for Orca that makes no sound: what Orca would say is only written to its debug log,
 where scripts/screenreader reads it. No sound server is needed."""
 from orca import speechserver

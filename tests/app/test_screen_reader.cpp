@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a pupil who cannot see the screen hears: the name of every control, each screen as a window with
 // its title, labels that say what they show, and the verdict, the new problem and the score spoken by
 // themselves.
@@ -72,7 +73,7 @@ private slots:
     // description of every picture.
     void everyFocusableControlHasAName() {
         TestProgram t;
-        for (ScreenId id : allScreens) {
+        for (ScreenId id : allScreens()) {
             Screen& screen = t.program.screen(id);
             for (QWidget* widget : screen.findChildren<QWidget*>()) {
                 if (widget->focusPolicy() == Qt::NoFocus && !qobject_cast<Picture*>(widget))
@@ -147,16 +148,18 @@ private slots:
     void screensAreWindowsWithTheirTitles_data() {
         QTest::addColumn<int>("screen");
         QTest::addColumn<QString>("title");
-        const char* const titles[] = {"Metto in colonna e calcolo entro il 9.999",
-                                      "Moltiplicazioni",
-                                      "Addizioni in colonna",
-                                      "Sottrazioni in colonna",
-                                      "Moltiplicazioni in colonna con 1 cifra al moltiplicatore",
-                                      "Moltiplicazioni in colonna con 2 cifre al moltiplicatore",
-                                      "Divisioni in colonna",
-                                      "Punteggio"};
-        for (std::size_t i = 0; i < std::size(titles); ++i)
-            QTest::newRow(titles[i]) << int(allScreens[i]) << QString::fromUtf8(titles[i]);
+        const auto row = [](ScreenId screen, const char* title) {
+            QTest::newRow(title) << int(screen) << QString::fromUtf8(title);
+        };
+        using enum ScreenId;
+        row(frminizio, "Metto in colonna e calcolo entro il 9.999");
+        row(frmscelta, "Moltiplicazioni");
+        row(frmaddizioni, "Addizioni in colonna");
+        row(frmsottrazioni, "Sottrazioni in colonna");
+        row(frmmoltiplicazioni, "Moltiplicazioni in colonna con 1 cifra al moltiplicatore");
+        row(frmmoltiplicazioni2, "Moltiplicazioni in colonna con 2 cifre al moltiplicatore");
+        row(frmdivisioni, "Divisioni in colonna");
+        row(frmpunteggio, "Punteggio");
     }
 
     void screensAreWindowsWithTheirTitles() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's identity: name and version on the application object, the Windows version record and
 // the desktop entry agree, and every size of the icon exists.
 #include "app/identity.h"

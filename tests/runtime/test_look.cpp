@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens look as designed on every desktop: the design's colours under a dark colour scheme, and
 // every caption, message and grade whole under each widget style, at the desktop's font or a larger
 // one. CTest runs this program at scale factors 1, 1.5 and 2.
@@ -109,7 +110,7 @@ private slots:
             QVERIFY2(needed.height() <= grade->height() && needed.width() <= grade->width(), text);
         }
         // Every caption lies whole inside its button; at the desktop's own font none is made smaller.
-        for (ScreenId id : allScreens) {
+        for (ScreenId id : allScreens()) {
             for (CaptionButton* button : t.program.screen(id).findChildren<CaptionButton*>()) {
                 const CaptionButton::Layout layout = button->captionLayout();
                 const QRect needed =

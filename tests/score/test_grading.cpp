@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grading of the right and wrong counts: total, percentage and the five messages with their bands.
 #include "score/grading.h"
 

@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score screen through its widgets: the hand-off from an exercise screen, the compute steps, "&OK",
 // and whole runs from the start menu to the grade and back.
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
 #include "exercises/exercisescreen.h"
+#include "exercises/exercisetable.h"
 #include "score/grading.h"
 #include "score/scorescreen.h"
+#include "support/fakeexercise.h"
 #include "support/recorder.h"
 
 #include <QLabel>
@@ -19,10 +22,6 @@ namespace {
 
 const char* const resultShown[] = {"lblrisp1", "lblrisp2", "lblrisg",  "lblriss",
                                    "lblvoto",  "cmdok",    "pctpallot"};
-
-constexpr ScreenId exerciseScreens[] = {ScreenId::frmaddizioni, ScreenId::frmsottrazioni,
-                                        ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
-                                        ScreenId::frmdivisioni};
 
 void checkRight(AdditionScreen& screen) {
     test::type(screen, "txturis", QString::number(screen.problem().sum));
@@ -92,7 +91,7 @@ private slots:
             checkWrong(addition);
         test::click(addition, "cmdpunteggio");
         QVERIFY(addition.isHidden());
-        QCOMPARE(addition.text(QStringLiteral("txtc")), QStringLiteral("1"));
+        QCOMPARE(addition.code(), 1);
 
         ScoreScreen& score = t.program.frmpunteggio();
         QVERIFY(!score.isHidden());
@@ -103,13 +102,14 @@ private slots:
         QCOMPARE(score.text(QStringLiteral("lblrisg")), QString::number(right));
         QCOMPARE(score.text(QStringLiteral("lblriss")), QString::number(wrong));
         QCOMPARE(score.text(QStringLiteral("lblvoto")), message);
-        for (ScreenId id : exerciseScreens) {
+        for (const Exercise& exercise : exercises) {
+            const ScreenId id = exercise.screen;
             QVERIFY(t.program.isLoaded(id));
-            QCOMPARE(t.program.exercise(id).text(QStringLiteral("txtc")), QStringLiteral("0"));
+            QCOMPARE(t.program.exercise(id).code(), ExerciseRecord::notAsking);
         }
         // The screens loaded by the search stay hidden; the asking one keeps its counts.
-        for (ScreenId id : exerciseScreens)
-            QVERIFY(t.program.exercise(id).isHidden());
+        for (const Exercise& exercise : exercises)
+            QVERIFY(t.program.exercise(exercise.screen).isHidden());
         QCOMPARE(addition.rightCount(), right);
         QCOMPARE(addition.wrongCount(), wrong);
     }
@@ -117,28 +117,26 @@ private slots:
     // Every exercise screen's code finds its own counts, in the order the screens are searched.
     void eachScreenIsFoundByItsCode_data() {
         QTest::addColumn<int>("screen");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("addition") << int(ScreenId::frmaddizioni) << QStringLiteral("1");
-        QTest::newRow("subtraction") << int(ScreenId::frmsottrazioni) << QStringLiteral("2");
-        QTest::newRow("one-digit multiplication") << int(ScreenId::frmmoltiplicazioni) << QStringLiteral("3");
-        QTest::newRow("division") << int(ScreenId::frmdivisioni) << QStringLiteral("4");
-        QTest::newRow("two-digit multiplication")
-            << int(ScreenId::frmmoltiplicazioni2) << QStringLiteral("5");
+        QTest::addColumn<int>("code");
+        QTest::newRow("addition") << int(ScreenId::frmaddizioni) << 1;
+        QTest::newRow("subtraction") << int(ScreenId::frmsottrazioni) << 2;
+        QTest::newRow("one-digit multiplication") << int(ScreenId::frmmoltiplicazioni) << 3;
+        QTest::newRow("division") << int(ScreenId::frmdivisioni) << 4;
+        QTest::newRow("two-digit multiplication") << int(ScreenId::frmmoltiplicazioni2) << 5;
     }
 
     void eachScreenIsFoundByItsCode() {
         QFETCH(int, screen);
-        QFETCH(QString, code);
+        QFETCH(int, code);
         TestProgram t;
         ExerciseScreen& exercise = t.program.exercise(ScreenId(screen));
         exercise.showScreen();
-        test::click(exercise,
-                    exercise.button(QStringLiteral("cmdconferma")) ? "cmdconferma" : "cmdcontrolla");
-        test::click(exercise,
-                    exercise.button(QStringLiteral("cmdconferma")) ? "cmdconferma" : "cmdcontrolla");
+        const char* check = ScreenId(screen) == ScreenId::frmdivisioni ? "cmdcontrolla" : "cmdconferma";
+        test::click(exercise, check);
+        test::click(exercise, check);
         test::click(exercise, "cmdpunteggio");
-        QCOMPARE(exercise.text(QStringLiteral("txtc")), code);
-        QCOMPARE(exercise.text(QStringLiteral("txtriss")), QStringLiteral("2"));
+        QCOMPARE(exercise.code(), code);
+        QCOMPARE(exercise.wrongCount(), 2);
         test::click(t.program.frmpunteggio(), "cmdcalcola");
         QCOMPARE(t.program.frmpunteggio().text(QStringLiteral("lblrisg")), QStringLiteral("0"));
         QCOMPARE(t.program.frmpunteggio().text(QStringLiteral("lblriss")), QStringLiteral("2"));
@@ -148,12 +146,16 @@ private slots:
     // Two screens carrying their codes at once: the later in the search order supplies the counts.
     void laterMatchWins() {
         TestProgram t;
-        t.program.frmaddizioni().setText(QStringLiteral("txtc"), QStringLiteral("1"));
-        t.program.frmaddizioni().setText(QStringLiteral("txtrisg"), QStringLiteral("9"));
-        t.program.frmaddizioni().setText(QStringLiteral("txtriss"), QStringLiteral("1"));
-        t.program.frmdivisioni().setText(QStringLiteral("txtc"), QStringLiteral("4"));
-        t.program.frmdivisioni().setText(QStringLiteral("txtrisg"), QStringLiteral("3"));
-        t.program.frmdivisioni().setText(QStringLiteral("txtriss"), QStringLiteral("2"));
+        test::FakeExercise::replace(t.program, ScreenId::frmaddizioni);
+        test::FakeExercise::replace(t.program, ScreenId::frmdivisioni);
+        auto& addition = dynamic_cast<test::FakeExercise&>(t.program.screen(ScreenId::frmaddizioni));
+        auto& division = dynamic_cast<test::FakeExercise&>(t.program.screen(ScreenId::frmdivisioni));
+        addition.asking = 1;
+        addition.right = 9;
+        addition.wrong = 1;
+        division.asking = 4;
+        division.right = 3;
+        division.wrong = 2;
         ScoreScreen& score = t.program.frmpunteggio();
         score.showScreen();
         score.cmdcalcola_Click();
@@ -162,43 +164,33 @@ private slots:
         QCOMPARE(score.text(QStringLiteral("lblvoto")), QString::fromUtf8(grading::fair));
     }
 
-    // Counts as read: an empty or non-numeric box reads 0, a fraction of the right count rounds, and a
-    // count far beyond 16 bits still grades.
-    void countsReadLeniently_data() {
-        QTest::addColumn<QString>("rightText");
-        QTest::addColumn<QString>("wrongText");
-        QTest::addColumn<QString>("right");
-        QTest::addColumn<QString>("wrong");
+    // The counts as read and shown: none yet gives no grade, and counts far beyond 16 bits still grade.
+    void countsAsRead_data() {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("wrong");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty boxes") << QString() << QString() << QStringLiteral("0") << QStringLiteral("0")
-                                     << QString();
-        QTest::newRow("zeros") << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("0")
-                               << QStringLiteral("0") << QString();
-        QTest::newRow("letters") << QStringLiteral("x") << QStringLiteral("3") << QStringLiteral("0")
-                                 << QStringLiteral("3") << QString::fromUtf8(grading::poor);
-        QTest::newRow("40000 and 1") << QStringLiteral("40000") << QStringLiteral("1")
-                                     << QStringLiteral("40000") << QStringLiteral("1")
-                                     << QString::fromUtf8(grading::excellent);
-        QTest::newRow("400 and 0") << QStringLiteral("400") << QStringLiteral("0") << QStringLiteral("400")
-                                   << QStringLiteral("0") << QString::fromUtf8(grading::super);
+        QTest::newRow("no answers yet") << 0 << 0 << QString();
+        QTest::newRow("none right") << 0 << 3 << QString::fromUtf8(grading::poor);
+        QTest::newRow("40000 and 1") << 40000 << 1 << QString::fromUtf8(grading::excellent);
+        QTest::newRow("400 and 0") << 400 << 0 << QString::fromUtf8(grading::super);
     }
 
-    void countsReadLeniently() {
-        QFETCH(QString, rightText);
-        QFETCH(QString, wrongText);
-        QFETCH(QString, right);
-        QFETCH(QString, wrong);
+    void countsAsRead() {
+        QFETCH(int, right);
+        QFETCH(int, wrong);
         QFETCH(QString, message);
         TestProgram t;
-        ExerciseScreen& subtraction = t.program.frmsottrazioni();
-        subtraction.setText(QStringLiteral("txtc"), QStringLiteral("2"));
-        subtraction.setText(QStringLiteral("txtrisg"), rightText);
-        subtraction.setText(QStringLiteral("txtriss"), wrongText);
+        test::FakeExercise::replace(t.program, ScreenId::frmsottrazioni);
+        auto& subtraction = dynamic_cast<test::FakeExercise&>(t.program.screen(ScreenId::frmsottrazioni));
+        subtraction.asking = 2;
+        subtraction.right = right;
+        subtraction.wrong = wrong;
         ScoreScreen& score = t.program.frmpunteggio();
         score.cmdcalcola_Click();
-        QCOMPARE(score.text(QStringLiteral("lblrisg")), right);
-        QCOMPARE(score.text(QStringLiteral("lblriss")), wrong);
+        QCOMPARE(score.text(QStringLiteral("lblrisg")), QString::number(right));
+        QCOMPARE(score.text(QStringLiteral("lblriss")), QString::number(wrong));
         QCOMPARE(score.text(QStringLiteral("lblvoto")), message);
+        QCOMPARE(subtraction.code(), ExerciseRecord::notAsking);
     }
 
     // No screen carries its code: "0" and "0" and no grade, whatever an earlier compute showed.
@@ -269,9 +261,9 @@ private slots:
         QVERIFY(!addition.isHidden());
         QCOMPARE(addition.operationLine(), line);
         QCOMPARE(addition.text(QStringLiteral("txtk2")), QStringLiteral("5"));
-        QCOMPARE(addition.text(QStringLiteral("txtrisg")), QStringLiteral("3"));
-        QCOMPARE(addition.text(QStringLiteral("txtriss")), QStringLiteral("1"));
-        QCOMPARE(addition.text(QStringLiteral("txtc")), QStringLiteral("0"));
+        QCOMPARE(addition.rightCount(), 3);
+        QCOMPARE(addition.wrongCount(), 1);
+        QCOMPARE(addition.code(), ExerciseRecord::notAsking);
 
         test::click(addition, "cmdfine");
         test::flushDeletions();
@@ -279,7 +271,6 @@ private slots:
         ExerciseScreen& fresh = t.program.frmaddizioni();
         QCOMPARE(fresh.rightCount(), 0);
         QCOMPARE(fresh.wrongCount(), 0);
-        QCOMPARE(fresh.text(QStringLiteral("txtrisg")), QString());
         QCOMPARE(fresh.text(QStringLiteral("txtk2")), QString());
     }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the program, in the states a pupil meets, to PNG files: the pictures of
 // docs/screenshots. Usage: abacolo_screenshots [--scale=2] OUTPUT_DIR [FONT_REPORT] (--scale=2 or
 // QT_SCALE_FACTOR=2 for the 2× set). FONT_REPORT names a text file that receives the face serving each font

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Right answers and the independent verdict of the stress tests.
 #include "answers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stress tests' view of an exercise screen's problem: the right answer, ways of typing it, and
 // an independent verdict on whatever the result boxes hold (through the reference number reading).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message filter of the stress tests.
 #include "quiet.h"
 

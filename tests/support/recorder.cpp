@@ -1,19 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/recorder.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace abacolo::test {
 
 TestProgram::TestProgram(std::uint64_t seed) {
+    // A control asked for by a name its screen does not have fails the test that asked.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("has no control named")));
     program.generator().seed(seed);
     program.generator().setClock([] { return std::uint64_t{0}; });
 }
 
 TestProgram::~TestProgram() {
     flushDeletions();
+}
+
+std::vector<ScreenId> allScreens() {
+    RecordingSeam seam;
+    return Program(seam).screenIds();
 }
 
 void flushDeletions() {

@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test support: a screen seam that records beeps and the request to end, with a display of a chosen
 // size, and a program whose generator and clock are fixed so every draw can be replayed.
 #pragma once
 
 #include "app/program.h"
+#include "app/runtime/screen.h"
 #include "app/runtime/screenseam.h"
 
 #include <QSize>
 #include <QString>
+
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -24,11 +28,9 @@ public:
     QSize display{1280, 1024};
 };
 
-// The eight screens, start menu first.
-inline constexpr ScreenId allScreens[] = {ScreenId::frminizio,          ScreenId::frmscelta,
-                                          ScreenId::frmaddizioni,       ScreenId::frmsottrazioni,
-                                          ScreenId::frmmoltiplicazioni, ScreenId::frmmoltiplicazioni2,
-                                          ScreenId::frmdivisioni,       ScreenId::frmpunteggio};
+// The program's screens in the registry's order: the start menu, the chooser, the exercises of the
+// table of exercises and the score screen.
+std::vector<ScreenId> allScreens();
 
 // A program on a recording seam whose generator is seeded and whose clock stands still.
 struct TestProgram {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks the exercise screen tests share; see screenchecks.h.
 #include "support/screenchecks.h"
 
@@ -172,13 +173,14 @@ void checkTabOrder(Screen& screen, const QStringList& expected) {
     QCOMPARE(walked, expected);
 }
 
-void checkScoreCode(ExerciseScreen& screen, const QString& code) {
+void checkScoreCode(ExerciseScreen& screen, int code) {
     QVERIFY(showActive(screen));
-    QCOMPARE(screen.code(), code);
+    QCOMPARE(screen.code(), ExerciseRecord::notAsking);
+    QCOMPARE(screen.exerciseCode(), code);
     click(screen, "cmdpunteggio");
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(screen.text(q("txtc")), code);
+    QCOMPARE(screen.code(), code);
 }
 
 } // namespace abacolo::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the exercise screen tests share: digit boxes, grid labels, the common controls, grid lines,
 // the tab order and the verdict of a check, with small helpers to type rows and replay the generator.
 #pragma once
@@ -92,8 +93,8 @@ void checkGridLines(Screen& screen, QSize size, std::span<const QPoint> onLines,
 // waits for the screen's window to be active first.
 void checkTabOrder(Screen& screen, const QStringList& expected);
 
-// "&Punteggio" writes the screen's exercise code into txtc.
-void checkScoreCode(ExerciseScreen& screen, const QString& code);
+// "&Punteggio" sets the screen's exercise code, which is `code`; before, the screen does not ask.
+void checkScoreCode(ExerciseScreen& screen, int code);
 
 // The problem a screen loaded from `seed` shows after one right check: the load and the check each mix
 // the (standing) clock into the generator once, and each draw follows its mixing.

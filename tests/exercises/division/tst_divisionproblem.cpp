@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Division problems without a window: what the drawing may give, which partial-remainder row holds
 // the final remainder, and the judgement of quotient and remainder together.
 #include "exercises/division/problem.h"

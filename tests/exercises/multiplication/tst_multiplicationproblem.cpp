@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Problems of multiplication by a one-digit multiplier, without a window: what the drawing may give,
 // how often each multiplier comes up, and the operation line.
 #include "exercises/multiplication/problem.h"

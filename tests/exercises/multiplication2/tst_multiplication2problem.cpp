@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Problems of multiplication by a two-digit multiplier, without a window: what the drawing may give
 // and the operation line.
 #include "exercises/multiplication2/problem.h"

@@ -1,4 +1,5 @@
-#include "app/runtime/val.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/numeric/val.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,5 @@
-#include "app/runtime/numbers.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/numeric/numbers.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lenient reading of what a pupil typed: the text's leading number, or 0 when it has none.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random generator behind every problem drawing: Randomize, Rnd and Int as the screens use them.
 #pragma once
 

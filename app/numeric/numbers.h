@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the screens show them: plain decimal digits, no blank, no separators.
 #pragma once
 

@@ -1,4 +1,5 @@
-#include "app/runtime/generator.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/numeric/generator.h"
 
 #include <chrono>
 #include <cmath>

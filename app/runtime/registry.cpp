@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/runtime/registry.h"
+
+#include "app/runtime/exerciserecord.h"
+#include "app/runtime/scorehandoff.h"
+#include "app/runtime/screen.h"
+#include "app/runtime/screenseam.h"
+
+namespace abacolo {
+
+Registry::Registry(ScreenSeam& seam) : m_seam(seam) {}
+
+Registry::~Registry() {
+    for (auto& [id, entry] : m_slots) {
+        delete entry.instance;
+        entry.instance = nullptr;
+    }
+}
+
+void Registry::setFactory(ScreenId id, Factory factory) {
+    if (m_slots.find(id) == m_slots.end())
+        m_order.push_back(id);
+    m_slots[id].factory = std::move(factory);
+}
+
+std::vector<ScreenId> Registry::screenIds() const {
+    return m_order;
+}
+
+Registry::Slot& Registry::slot(ScreenId id) {
+    const auto found = m_slots.find(id);
+    Q_ASSERT_X(found != m_slots.end(), "Registry", "a screen without a factory");
+    return found->second;
+}
+
+Screen& Registry::screen(ScreenId id) {
+    Slot& entry = slot(id);
+    if (entry.instance == nullptr) {
+        entry.instance = entry.factory(*this).release();
+        entry.instance->Form_Load();
+    }
+    return *entry.instance;
+}
+
+bool Registry::isLoaded(ScreenId id) const {
+    const auto found = m_slots.find(id);
+    return found != m_slots.end() && found->second.instance != nullptr;
+}
+
+void Registry::unload(ScreenId id) {
+    Slot& entry = slot(id);
+    Screen* instance = entry.instance;
+    if (instance == nullptr)
+        return;
+    entry.instance = nullptr;
+    instance->prepareUnload();
+    instance->hide();
+    // The screen may be running one of its own handlers: Qt deletes it once that has returned.
+    instance->deleteLater();
+}
+
+void Registry::end() {
+    for (ScreenId id : m_order)
+        unload(id);
+    m_seam.endProgram();
+}
+
+ExerciseRecord& Registry::record(ScreenId id) {
+    auto* record = dynamic_cast<ExerciseRecord*>(&screen(id));
+    Q_ASSERT_X(record != nullptr, "Registry::record", "not an exercise screen");
+    return *record;
+}
+
+ScoreHandOff& Registry::scoreHandOff() {
+    auto* handOff = dynamic_cast<ScoreHandOff*>(&screen(ScreenId::frmpunteggio));
+    Q_ASSERT_X(handOff != nullptr, "Registry::scoreHandOff", "the score screen has no hand-off");
+    return *handOff;
+}
+
+} // namespace abacolo

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The registry of screens: one instance of each, created and loaded (Form_Load) on first reference,
+// hidden; unloading discards it and the next reference loads a fresh one. It also holds what every
+// screen shares: the random generator and the seam to the system. Screens reach one another only
+// through it, by name, and through the small typed records of exercisescreen and scorescreen.
+#pragma once
+
+#include "app/numeric/generator.h"
+#include "app/runtime/screenid.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace abacolo {
+
+class ExerciseRecord;
+class Screen;
+class ScoreHandOff;
+class ScreenSeam;
+
+class Registry {
+public:
+    using Factory = std::function<std::unique_ptr<Screen>(Registry&)>;
+
+    // `seam` must outlive the registry.
+    explicit Registry(ScreenSeam& seam);
+    virtual ~Registry();
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
+    // How a screen is made; tests may put another in its place before it is first referenced.
+    void setFactory(ScreenId id, Factory factory);
+    // The screens that have a factory, in the order they were given one.
+    std::vector<ScreenId> screenIds() const;
+
+    // The screen's single instance, loaded (hidden) first if it is not loaded: its Form_Load runs.
+    Screen& screen(ScreenId id);
+    bool isLoaded(ScreenId id) const;
+    // Discards the screen; the next reference loads a fresh one. Safe from the screen's own handlers.
+    void unload(ScreenId id);
+    // Closes every screen, shown or hidden, and ends the program.
+    void end();
+
+    // An exercise screen's record, and the score screen's hand-off; both load their screen first.
+    ExerciseRecord& record(ScreenId id);
+    ScoreHandOff& scoreHandOff();
+
+    Generator& generator() { return m_generator; }
+    ScreenSeam& seam() { return m_seam; }
+
+private:
+    struct Slot {
+        Factory factory;
+        Screen* instance = nullptr;
+    };
+    Slot& slot(ScreenId id);
+
+    ScreenSeam& m_seam;
+    Generator m_generator;
+    std::map<ScreenId, Slot> m_slots;
+    std::vector<ScreenId> m_order;
+};
+
+} // namespace abacolo

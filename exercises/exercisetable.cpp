@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercises/exercisetable.h"
+
+#include <QtGlobal>
+
+namespace abacolo {
+
+const Exercise& exerciseOf(ScreenId screen) {
+    for (const Exercise& exercise : exercises)
+        if (exercise.screen == screen)
+            return exercise;
+    qFatal("not an exercise screen");
+}
+
+} // namespace abacolo
