@@ -170,13 +170,14 @@ void Screen::centre(QSize display) {
 }
 
 bool Screen::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    // Other events go straight through: one of them (a deferred delete) may end this screen.
+    if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize)
+        return QWidget::event(event);
     const bool handled = QWidget::event(event);
     // The window manager has framed the window (on showing it, or by moving the client area into the
     // frame): the outer size is known now, and nothing else has placed the window yet.
-    const QEvent::Type type = event->type();
-    if (m_centreWhenFramed && isVisible() &&
-        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
-        frameGeometry().size() != size())
+    if (m_centreWhenFramed && isVisible() && frameGeometry().size() != size())
         centre(m_display);
     return handled;
 }
