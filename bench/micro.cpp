@@ -82,11 +82,12 @@ std::pair<int, int> expected(const ExerciseScreen& screen) {
 void check(benchmark::State& state, ScreenId id, bool right) {
     ExerciseScreen& screen = program->exercise(id);
     QLineEdit* units = screen.box(QStringLiteral("txturis"));
-    QLineEdit* remainder = screen.box(QStringLiteral("txtparu1"));
+    // Only the division screen has a remainder row.
+    QLineEdit* remainder = id == ScreenId::frmdivisioni ? screen.box(QStringLiteral("txtparu1")) : nullptr;
     for (auto _ : state) {
         const auto [result, rest] = expected(screen);
         units->setText(QString::number(right ? result : result + 1));
-        if (remainder != nullptr && id == ScreenId::frmdivisioni)
+        if (remainder != nullptr)
             remainder->setText(QString::number(rest));
         screen.cmdconferma_Click();
     }

@@ -75,6 +75,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "startwatch: the X server has no DAMAGE extension\n");
         return 1;
     }
+    // Some top-level windows cannot be watched for drawing (an input-only window, such as the one the
+    // session bus's launcher makes): their errors are of no interest here.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, False);
