@@ -22,15 +22,17 @@ struct AlertSound::Player {
     std::mutex mutex;
     std::condition_variable wake;
     int pending = 0;
+    bool started = false;
     bool stopping = false;
 
     void run() {
+        // Reached once, for the first alert: nothing of the sound is prepared before it is needed.
         ca_context* context = nullptr;
         bool usable =
             ca_context_create(&context) == CA_SUCCESS &&
             ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Abacolo", CA_PROP_APPLICATION_ID,
-                                    "it.abacolo.Abacolo", nullptr) == CA_SUCCESS;
-        bool opened = false;
+                                    "it.abacolo.Abacolo", nullptr) == CA_SUCCESS &&
+            ca_context_open(context) == CA_SUCCESS;
         for (;;) {
             int alerts = 0;
             {
@@ -41,8 +43,6 @@ struct AlertSound::Player {
                 alerts = pending;
                 pending = 0;
             }
-            if (usable && !opened)
-                usable = opened = ca_context_open(context) == CA_SUCCESS;
             int unplayed = 0;
             for (int i = 0; i < alerts; ++i) {
                 if (!usable ||
@@ -62,9 +62,7 @@ struct AlertSound::Player {
     }
 };
 
-AlertSound::AlertSound() : m_player(std::make_shared<Player>()) {
-    std::thread([player = m_player] { player->run(); }).detach();
-}
+AlertSound::AlertSound() : m_player(std::make_shared<Player>()) {}
 
 AlertSound::~AlertSound() {
     std::lock_guard lock(m_player->mutex);
@@ -74,6 +72,10 @@ AlertSound::~AlertSound() {
 
 void AlertSound::play() {
     std::lock_guard lock(m_player->mutex);
+    if (!m_player->started) {
+        m_player->started = true;
+        std::thread([player = m_player] { player->run(); }).detach();
+    }
     ++m_player->pending;
     m_player->wake.notify_one();
 }
