@@ -6,47 +6,51 @@
 namespace abacolo {
 namespace {
 
-// The classic light scheme the screens were drawn for.
+// The classic light scheme the screens were drawn for: each role's colour, and its colour on a disabled
+// control.
+struct RoleColours {
+    QPalette::ColorRole role;
+    QColor normal;
+    QColor disabled;
+};
+
 const QColor black(0, 0, 0);
 const QColor white(255, 255, 255);
 const QColor buttonFace(240, 240, 240);
-const QColor buttonLight(255, 255, 255);
-const QColor buttonMidlight(227, 227, 227);
 const QColor buttonMid(160, 160, 160);
-const QColor buttonDark(160, 160, 160);
-const QColor buttonShadow(105, 105, 105);
 const QColor greyedText(120, 120, 120);
-const QColor selection(0, 120, 215);
-const QColor tooltip(255, 255, 225);
-const QColor placeholder(0, 0, 0, 128);
+
+const RoleColours designColours[] = {
+    {QPalette::WindowText, black, greyedText},
+    {QPalette::Text, black, greyedText},
+    {QPalette::ButtonText, black, greyedText},
+    {QPalette::Window, buttonFace, buttonFace},
+    {QPalette::Base, white, buttonFace},
+    {QPalette::AlternateBase, buttonFace, buttonFace},
+    {QPalette::Button, buttonFace, buttonFace},
+    {QPalette::Light, white, white},
+    {QPalette::Midlight, QColor(227, 227, 227), QColor(227, 227, 227)},
+    {QPalette::Mid, buttonMid, buttonMid},
+    {QPalette::Dark, buttonMid, buttonMid},
+    {QPalette::Shadow, QColor(105, 105, 105), QColor(105, 105, 105)},
+    {QPalette::BrightText, white, white},
+    {QPalette::Highlight, QColor(0, 120, 215), buttonMid},
+    {QPalette::HighlightedText, white, white},
+    {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
+    {QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255)},
+    {QPalette::ToolTipBase, QColor(255, 255, 225), QColor(255, 255, 225)},
+    {QPalette::ToolTipText, black, black},
+    {QPalette::PlaceholderText, QColor(0, 0, 0, 128), QColor(0, 0, 0, 128)},
+};
 
 } // namespace
 
 QPalette designPalette() {
     QPalette palette;
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const bool disabled = group == QPalette::Disabled;
-        const QColor text = disabled ? greyedText : black;
-        palette.setColor(group, QPalette::WindowText, text);
-        palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::ButtonText, text);
-        palette.setColor(group, QPalette::Window, buttonFace);
-        palette.setColor(group, QPalette::Base, disabled ? buttonFace : white);
-        palette.setColor(group, QPalette::AlternateBase, buttonFace);
-        palette.setColor(group, QPalette::Button, buttonFace);
-        palette.setColor(group, QPalette::Light, buttonLight);
-        palette.setColor(group, QPalette::Midlight, buttonMidlight);
-        palette.setColor(group, QPalette::Mid, buttonMid);
-        palette.setColor(group, QPalette::Dark, buttonDark);
-        palette.setColor(group, QPalette::Shadow, buttonShadow);
-        palette.setColor(group, QPalette::BrightText, white);
-        palette.setColor(group, QPalette::Highlight, disabled ? buttonMid : selection);
-        palette.setColor(group, QPalette::HighlightedText, white);
-        palette.setColor(group, QPalette::Link, QColor(0, 0, 255));
-        palette.setColor(group, QPalette::LinkVisited, QColor(255, 0, 255));
-        palette.setColor(group, QPalette::ToolTipBase, tooltip);
-        palette.setColor(group, QPalette::ToolTipText, black);
-        palette.setColor(group, QPalette::PlaceholderText, placeholder);
+    for (const RoleColours& entry : designColours) {
+        palette.setColor(QPalette::Active, entry.role, entry.normal);
+        palette.setColor(QPalette::Inactive, entry.role, entry.normal);
+        palette.setColor(QPalette::Disabled, entry.role, entry.disabled);
     }
     return palette;
 }
