@@ -3,6 +3,7 @@
 
 #include "app/runtime/registry.h"
 #include "app/runtime/screenseam.h"
+#include "exercises/exercisetable.h"
 
 #include <QPushButton>
 

@@ -7,7 +7,6 @@
 #include "app/runtime/fonts.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
-#include "exercises/exercisetable.h"
 #include "score/scorescreen.h"
 
 namespace abacolo {
@@ -15,6 +14,13 @@ namespace {
 
 template <typename T> Registry::Factory factoryOf() {
     return [](Registry& registry) { return std::make_unique<T>(registry); };
+}
+
+template <typename T> T& screenAs(Registry& registry, ScreenId id) {
+    auto* typed = dynamic_cast<T*>(&registry.screen(id));
+    if (typed == nullptr)
+        qFatal("The screen %s is not of the kind the program asked for", registry.screenName(id));
+    return *typed;
 }
 
 } // namespace
@@ -34,32 +40,21 @@ void Program::start() {
     frminizio().showScreen();
 }
 
+const char* Program::screenName(ScreenId id) const {
+    return abacolo::screenName(id);
+}
+
 StartMenu& Program::frminizio() {
-    return static_cast<StartMenu&>(screen(ScreenId::frminizio));
+    return screenAs<StartMenu>(*this, ScreenId::frminizio);
 }
 Chooser& Program::frmscelta() {
-    return static_cast<Chooser&>(screen(ScreenId::frmscelta));
+    return screenAs<Chooser>(*this, ScreenId::frmscelta);
 }
 ExerciseScreen& Program::exercise(ScreenId id) {
-    return static_cast<ExerciseScreen&>(screen(id));
-}
-ExerciseScreen& Program::frmaddizioni() {
-    return exercise(ScreenId::frmaddizioni);
-}
-ExerciseScreen& Program::frmsottrazioni() {
-    return exercise(ScreenId::frmsottrazioni);
-}
-ExerciseScreen& Program::frmmoltiplicazioni() {
-    return exercise(ScreenId::frmmoltiplicazioni);
-}
-ExerciseScreen& Program::frmmoltiplicazioni2() {
-    return exercise(ScreenId::frmmoltiplicazioni2);
-}
-ExerciseScreen& Program::frmdivisioni() {
-    return exercise(ScreenId::frmdivisioni);
+    return screenAs<ExerciseScreen>(*this, id);
 }
 ScoreScreen& Program::frmpunteggio() {
-    return static_cast<ScoreScreen&>(screen(ScreenId::frmpunteggio));
+    return screenAs<ScoreScreen>(*this, ScreenId::frmpunteggio);
 }
 
 } // namespace abacolo

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/runtime/registry.h"
+#include "exercises/exercisetable.h"
 
 namespace abacolo {
 
@@ -21,14 +22,19 @@ public:
     // Program start: loads the start menu and shows it.
     void start();
 
+    const char* screenName(ScreenId id) const override;
+
+    // Each screen by its name, loaded first if it is not; a screen of another kind in its place (a
+    // programming error) stops the program.
     StartMenu& frminizio();
     Chooser& frmscelta();
-    ExerciseScreen& frmaddizioni();
-    ExerciseScreen& frmsottrazioni();
-    ExerciseScreen& frmmoltiplicazioni();
-    ExerciseScreen& frmmoltiplicazioni2();
-    ExerciseScreen& frmdivisioni();
     ExerciseScreen& exercise(ScreenId id);
+#define ABACOLO_EXERCISE_ACCESSOR(screen, code, title, factory)                                              \
+    ExerciseScreen& screen() {                                                                               \
+        return exercise(ScreenId::screen);                                                                   \
+    }
+    ABACOLO_EXERCISES(ABACOLO_EXERCISE_ACCESSOR)
+#undef ABACOLO_EXERCISE_ACCESSOR
     ScoreScreen& frmpunteggio();
 };
 

@@ -4,6 +4,7 @@
 #include "app/runtime/exerciserecord.h"
 #include "app/runtime/registry.h"
 #include "app/runtime/screenseam.h"
+#include "exercises/exercisetable.h"
 
 #include <QPushButton>
 

@@ -2,6 +2,7 @@
 #include "exercises/exercisescreen.h"
 
 #include "app/numeric/val.h"
+#include "app/runtime/formbuilder.h"
 #include "app/runtime/registry.h"
 #include "app/runtime/scorehandoff.h"
 #include "app/runtime/screenseam.h"
@@ -75,17 +76,24 @@ std::vector<ControlSpec> commonControls(const CommonPlaces& p) {
 
 ExerciseScreen::ExerciseScreen(Registry& registry, ScreenId id, const ExerciseLayout& layout)
     : Screen(registry, id, formOf(id, layout)), m_layout(layout) {
-    addControls(layout.grid);
+    const auto add = [this](const ControlSpec& row, const QString& spoken, Emptied emptied) {
+        QWidget* widget = addControl(row);
+        if (widget != nullptr && !spoken.isEmpty())
+            widget->setAccessibleName(spoken);
+        if (emptied == Emptied::OnEveryCheck)
+            m_emptiedOnEveryCheck << QString::fromLatin1(row.name);
+        if (emptied == Emptied::BeforeNewProblem)
+            m_emptiedBeforeNewProblem << QString::fromLatin1(row.name);
+    };
+    buildGrid(layout.grid, add);
+    for (const OwnControl& own : layout.own)
+        add(own.spec, QString(), own.emptied);
     addControls(commonControls(layout.places));
     finishTabOrder();
+    addDigitPad();
     // The picture lies beneath the grid: boxes drawn over it stay visible and usable.
     control(QStringLiteral("Picture1"))->lower();
 
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        const QString spoken = spokenDigitBox(edit->objectName(), layout.rows);
-        if (!spoken.isEmpty())
-            edit->setAccessibleName(spoken);
-    }
     m_message = qobject_cast<SpokenLabel*>(control(QStringLiteral("lblmessaggio")));
     m_operation = qobject_cast<SpokenLabel*>(control(QStringLiteral("lbloper")));
 
@@ -156,13 +164,13 @@ void ExerciseScreen::cmdconferma_Click() {
     // Heard at once, wherever the focus is.
     m_message->announce();
 
-    for (const char* boxName : m_layout.emptiedOnEveryCheck)
-        box(name(boxName))->clear();
+    for (const QString& boxName : std::as_const(m_emptiedOnEveryCheck))
+        box(boxName)->clear();
 
     // Only the praise brings a new problem.
     if (right) {
-        for (const char* boxName : m_layout.emptiedBeforeNewProblem)
-            box(name(boxName))->clear();
+        for (const QString& boxName : std::as_const(m_emptiedBeforeNewProblem))
+            box(boxName)->clear();
         drawProblem();
         m_operation->announce();
     }
@@ -194,7 +202,7 @@ void ExerciseScreen::cmdfine_Click() {
 void ExerciseScreen::cmdpunteggio_Click() {
     registry().screen(ScreenId::frmpunteggio).showScreen();
     hideScreen();
-    registry().scoreHandOff().awaitCompute();
+    registry().scoreHandOff(ScreenId::frmpunteggio).awaitCompute();
     m_code = exerciseCode();
 }
 

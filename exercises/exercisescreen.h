@@ -6,10 +6,12 @@
 #pragma once
 
 #include "app/runtime/exerciserecord.h"
-#include "app/runtime/formbuilder.h"
 #include "app/runtime/screen.h"
+#include "exercises/columngrid.h"
+#include "exercises/exercisetable.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <span>
 #include <vector>
@@ -46,12 +48,10 @@ std::vector<ControlSpec> commonControls(const CommonPlaces& places);
 struct ExerciseLayout {
     Rgb background;
     CommonPlaces places;
-    std::span<const ControlSpec> grid;                // digit boxes, column heads, signs and lines
-    std::span<const char* const> emptiedOnEveryCheck; // in the order they are emptied
-    std::span<const char* const> emptiedBeforeNewProblem;
-    const char* firstEntryBox;     // gets the focus after a right check
-    const char* retryBox;          // gets the focus after a wrong check
-    std::span<const RowName> rows; // spoken names of the grid's rows
+    ColumnGrid grid;                 // heads, digit rows and their signs
+    std::span<const OwnControl> own; // grid lines and the operation's own controls
+    const char* firstEntryBox;       // gets the focus after a right check
+    const char* retryBox;            // gets the focus after a wrong check
 };
 
 class ExerciseScreen : public Screen, public ExerciseRecord {
@@ -65,7 +65,7 @@ public:
     void cmdfine_Click();
     void cmdpunteggio_Click();
 
-    // What the score screen and the start menu read and write (the boxes txtc, txtrisg, txtriss).
+    // What the score screen and the start menu read and write: the code and the counts.
     int code() const override { return m_code; }
     void resetCode() override { m_code = notAsking; }
     long long rightCount() const override { return m_right; }
@@ -73,7 +73,7 @@ public:
 
     // The code "&Punteggio" writes: this screen's row of the table of exercises.
     int exerciseCode() const;
-    // The last check's answer: the result row joined (the box txtris) and its lenient value.
+    // The last check's answer: the result row joined, thousands first, and its lenient value.
     QString answerText() const { return m_answerText; }
     double answerValue() const { return m_answer; }
     QTimer* messageTimer() const { return m_timer; }
@@ -99,6 +99,8 @@ protected:
 
 private:
     ExerciseLayout m_layout;
+    QStringList m_emptiedOnEveryCheck;
+    QStringList m_emptiedBeforeNewProblem;
     SpokenLabel* m_message = nullptr;   // lblmessaggio
     SpokenLabel* m_operation = nullptr; // lbloper
     bool m_lineUnheard = false;         // shown, and the operation line not yet spoken

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The five exercises in one table: the screen, the code it writes when it asks for its score, its
-// title and how it is made, in the order the score screen searches them. The registry, the score
-// screen, the exercise screens themselves and the tests all read it; a new operation is a row here
-// and a folder of its own.
+// title and the function that makes it, in the order the score screen searches them. The program's
+// screen names, the factories, the program's accessors, the score screen, the exercise screens and the
+// tests all come from it: a new operation is a row here and a folder of its own.
 #pragma once
 
 #include "app/runtime/screenid.h"
@@ -10,10 +10,38 @@
 #include <memory>
 #include <span>
 
+// One row per exercise: row(screen, code, title, factory). The factory is defined with the screen.
+// The codes do not follow the search order: division has "4", the two-digit multiplication "5".
+#define ABACOLO_EXERCISES(row)                                                                               \
+    row(frmaddizioni, 1, "Addizioni in colonna", makeAdditionScreen)                                         \
+        row(frmsottrazioni, 2, "Sottrazioni in colonna", makeSubtractionScreen)                              \
+            row(frmmoltiplicazioni, 3, "Moltiplicazioni in colonna con 1 cifra al moltiplicatore",           \
+                makeMultiplicationScreen)                                                                    \
+                row(frmmoltiplicazioni2, 5, "Moltiplicazioni in colonna con 2 cifre al moltiplicatore",      \
+                    makeMultiplication2Screen)                                                               \
+                    row(frmdivisioni, 4, "Divisioni in colonna", makeDivisionScreen)
+
 namespace abacolo {
 
 class Registry;
 class Screen;
+
+// The program's eight screens: the start menu, the chooser, the exercises and the score screen.
+enum class ScreenId : int {
+    frminizio,
+    frmscelta,
+#define ABACOLO_SCREEN_ID(screen, code, title, factory) screen,
+    ABACOLO_EXERCISES(ABACOLO_SCREEN_ID)
+#undef ABACOLO_SCREEN_ID
+        frmpunteggio,
+};
+
+// The screen's name as the program knows it ("frmaddizioni").
+const char* screenName(ScreenId id);
+
+#define ABACOLO_FACTORY(screen, code, title, factory) std::unique_ptr<Screen> factory(Registry& registry);
+ABACOLO_EXERCISES(ABACOLO_FACTORY)
+#undef ABACOLO_FACTORY
 
 struct Exercise {
     ScreenId screen;
@@ -22,28 +50,15 @@ struct Exercise {
     std::unique_ptr<Screen> (*make)(Registry&);
 };
 
-// Defined with each operation's screen.
-std::unique_ptr<Screen> makeAdditionScreen(Registry& registry);
-std::unique_ptr<Screen> makeSubtractionScreen(Registry& registry);
-std::unique_ptr<Screen> makeMultiplicationScreen(Registry& registry);
-std::unique_ptr<Screen> makeMultiplication2Screen(Registry& registry);
-std::unique_ptr<Screen> makeDivisionScreen(Registry& registry);
-
-// In the score screen's search order. The codes do not follow it: division has "4", the two-digit
-// multiplication "5".
 inline constexpr Exercise exerciseTable[] = {
-    {ScreenId::frmaddizioni, 1, "Addizioni in colonna", makeAdditionScreen},
-    {ScreenId::frmsottrazioni, 2, "Sottrazioni in colonna", makeSubtractionScreen},
-    {ScreenId::frmmoltiplicazioni, 3, "Moltiplicazioni in colonna con 1 cifra al moltiplicatore",
-     makeMultiplicationScreen},
-    {ScreenId::frmmoltiplicazioni2, 5, "Moltiplicazioni in colonna con 2 cifre al moltiplicatore",
-     makeMultiplication2Screen},
-    {ScreenId::frmdivisioni, 4, "Divisioni in colonna", makeDivisionScreen},
+#define ABACOLO_EXERCISE_ROW(screen, code, title, factory) {ScreenId::screen, code, title, factory},
+    ABACOLO_EXERCISES(ABACOLO_EXERCISE_ROW)
+#undef ABACOLO_EXERCISE_ROW
 };
 
 inline constexpr std::span<const Exercise> exercises{exerciseTable};
 
-// The row of an exercise screen.
+// The row of an exercise screen; any other screen stops the program.
 const Exercise& exerciseOf(ScreenId screen);
 
 } // namespace abacolo

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "score/grading.h"
 
-#include <cmath>
-
 namespace abacolo::grading {
 namespace {
 
@@ -12,10 +10,6 @@ constexpr double goodFrom = 75;
 constexpr double fairFrom = 60;
 
 } // namespace
-
-double wholeCount(double value) {
-    return std::nearbyint(value);
-}
 
 Result grade(double right, double wrong) {
     Result result;

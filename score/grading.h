@@ -21,10 +21,6 @@ struct Result {
     std::optional<std::string> message;
 };
 
-// The right count as the score screen holds it: the lenient value of the count box rounded to the
-// nearest whole number, halves to even.
-double wholeCount(double value);
-
 // Grades `right` right and `wrong` wrong answers. The percentage is right × 100 / total, in doubles, so
 // counts of any size keep their band.
 Result grade(double right, double wrong);

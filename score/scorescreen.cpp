@@ -127,7 +127,7 @@ void ScoreScreen::cmdcalcola_Click() {
     for (const Exercise& exercise : exercises) {
         const ExerciseRecord& record = registry().record(exercise.screen);
         if (record.code() == exercise.code) {
-            m_right = grading::wholeCount(double(record.rightCount()));
+            m_right = double(record.rightCount());
             m_wrong = double(record.wrongCount());
         }
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What other screens read and write of an exercise screen: whether it asks for its score (its code,
-// the box txtc) and its counts (the boxes txtrisg and txtriss), kept by the screen as plain values.
+// What other screens read and write of an exercise screen: whether it asks for its score (its code)
+// and its counts, kept by the screen as plain values.
 // Reaching a record through the registry loads the screen first, as reading its boxes would.
 #pragma once
 

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace abacolo {
@@ -95,34 +94,6 @@ QColor toColor(Rgb rgb) {
 QLine pixelLine(const ControlSpec& row) {
     const Place& p = row.place;
     return {pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)};
-}
-
-QString spokenDigitBox(const QString& name, std::span<const RowName> rows) {
-    struct Column {
-        const char* prefix;
-        const char* spoken;
-    };
-    // Longer prefixes first, so "txtda" is not taken for a box of another column.
-    static constexpr Column columns[] = {
-        {"da", "decine"}, {"k", "migliaia"}, {"h", "centinaia"}, {"u", "unità"}};
-    QString rest = name;
-    if (!rest.startsWith(QLatin1String("txt")))
-        return {};
-    rest.remove(0, 3);
-    const bool partial = rest.startsWith(QLatin1String("par"));
-    if (partial)
-        rest.remove(0, 3);
-    for (const Column& column : columns) {
-        if (!rest.startsWith(QLatin1String(column.prefix)))
-            continue;
-        const QString suffix =
-            (partial ? QStringLiteral("par") : QString()) + rest.mid(int(strlen(column.prefix)));
-        for (const RowName& row : rows)
-            if (suffix == QLatin1String(row.suffix))
-                return QString::fromUtf8(column.spoken) + QStringLiteral(", ") +
-                       QString::fromUtf8(row.spoken);
-    }
-    return {};
 }
 
 QWidget* buildControl(const ControlSpec& row, QWidget* form) {

@@ -11,21 +11,11 @@
 #include <QRect>
 #include <QWidget>
 
-#include <span>
-
 namespace abacolo {
 
 int pixels(int twips);
 QRect pixelRect(const ControlSpec& row);
 QColor toColor(Rgb rgb);
-
-// The spoken name of a digit box from its name: "txtda2" on a screen whose row "2" is the second
-// addend gives "decine, secondo addendo". Empty for names that are not digit boxes.
-struct RowName {
-    const char* suffix;
-    const char* spoken;
-};
-QString spokenDigitBox(const QString& name, std::span<const RowName> rows);
 
 // Creates the widget for one row of a table as a child of `form`; nullptr for lines, which the screen
 // paints itself.

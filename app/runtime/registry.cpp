@@ -27,9 +27,14 @@ std::vector<ScreenId> Registry::screenIds() const {
     return m_order;
 }
 
+const char* Registry::screenName(ScreenId) const {
+    return "(a screen without a name)";
+}
+
 Registry::Slot& Registry::slot(ScreenId id) {
     const auto found = m_slots.find(id);
-    Q_ASSERT_X(found != m_slots.end(), "Registry", "a screen without a factory");
+    if (found == m_slots.end())
+        qFatal("The program has no screen %s (number %d)", screenName(id), static_cast<int>(id));
     return found->second;
 }
 
@@ -59,6 +64,15 @@ void Registry::unload(ScreenId id) {
     instance->deleteLater();
 }
 
+void Registry::setFullScreen(bool on) {
+    m_fullScreen = on;
+    for (ScreenId id : m_order) {
+        Screen* instance = m_slots[id].instance;
+        if (instance != nullptr && instance->isVisible())
+            instance->setFullScreen(on);
+    }
+}
+
 void Registry::end() {
     for (ScreenId id : m_order)
         unload(id);
@@ -67,13 +81,15 @@ void Registry::end() {
 
 ExerciseRecord& Registry::record(ScreenId id) {
     auto* record = dynamic_cast<ExerciseRecord*>(&screen(id));
-    Q_ASSERT_X(record != nullptr, "Registry::record", "not an exercise screen");
+    if (record == nullptr)
+        qFatal("The screen %s has no exercise record", screenName(id));
     return *record;
 }
 
-ScoreHandOff& Registry::scoreHandOff() {
-    auto* handOff = dynamic_cast<ScoreHandOff*>(&screen(ScreenId::frmpunteggio));
-    Q_ASSERT_X(handOff != nullptr, "Registry::scoreHandOff", "the score screen has no hand-off");
+ScoreHandOff& Registry::scoreHandOff(ScreenId id) {
+    auto* handOff = dynamic_cast<ScoreHandOff*>(&screen(id));
+    if (handOff == nullptr)
+        qFatal("The screen %s has no score hand-off", screenName(id));
     return *handOff;
 }
 

@@ -2,7 +2,9 @@
 // The registry of screens: one instance of each, created and loaded (Form_Load) on first reference,
 // hidden; unloading discards it and the next reference loads a fresh one. It also holds what every
 // screen shares: the random generator and the seam to the system. Screens reach one another only
-// through it, by name, and through the small typed records of exercisescreen and scorescreen.
+// through it, by name, and through the small typed records of exercisescreen and scorescreen. Asking it
+// for a screen it cannot make, or for what a screen does not offer, is a programming error: it stops
+// the program with a message that names what was asked for, in every build.
 #pragma once
 
 #include "app/numeric/generator.h"
@@ -43,9 +45,18 @@ public:
     // Closes every screen, shown or hidden, and ends the program.
     void end();
 
-    // An exercise screen's record, and the score screen's hand-off; both load their screen first.
+    // An exercise screen's record, and the score screen's hand-off; both load their screen first. A
+    // screen that does not offer what is asked of it stops the program, naming the screen.
     ExerciseRecord& record(ScreenId id);
-    ScoreHandOff& scoreHandOff();
+    ScoreHandOff& scoreHandOff(ScreenId id);
+
+    // The screen's name, for the messages of a programming error ("frmaddizioni").
+    virtual const char* screenName(ScreenId id) const;
+
+    // Full screen belongs to the program, not to one screen: it is set for every screen on view, and a
+    // screen shown later opens as it says. It is off at start and kept nowhere.
+    bool isFullScreen() const { return m_fullScreen; }
+    void setFullScreen(bool on);
 
     Generator& generator() { return m_generator; }
     ScreenSeam& seam() { return m_seam; }
@@ -61,6 +72,7 @@ private:
     Generator m_generator;
     std::map<ScreenId, Slot> m_slots;
     std::vector<ScreenId> m_order;
+    bool m_fullScreen = false;
 };
 
 } // namespace abacolo

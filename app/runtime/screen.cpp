@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/runtime/screen.h"
 
+#include "app/runtime/digitpad.h"
 #include "app/runtime/formbuilder.h"
 #include "app/runtime/picture.h"
+#include "app/runtime/registry.h"
+#include "app/runtime/screenseam.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -23,24 +28,39 @@ Screen::Screen(Registry& registry, ScreenId id, const FormSpec& form)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(form.title));
     setWindowIcon(QIcon(pictureResource(QStringLiteral(":/icons/abacolo.svg"))));
-    setFixedSize(pixels(form.clientWidth), pixels(form.clientHeight));
+    m_designedSize = QSize(pixels(form.clientWidth), pixels(form.clientHeight));
+    setFixedSize(m_designedSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toColor(form.background));
     setPalette(palette);
+    // In full screen the background fills the margins around the scaled screen too.
     setAutoFillBackground(true);
+
+    auto* fullScreen = new QAction(this);
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    fullScreen->setShortcutContext(Qt::WindowShortcut);
+    addAction(fullScreen);
+    connect(fullScreen, &QAction::triggered, this,
+            [this] { m_registry.setFullScreen(!m_registry.isFullScreen()); });
 }
 
 void Screen::addControls(std::span<const ControlSpec> table) {
-    for (const ControlSpec& row : table) {
-        if (row.kind == Kind::Line) {
-            m_lines.push_back(pixelLine(row));
-            continue;
-        }
-        QWidget* widget = buildControl(row, this);
-        m_controls.insert(widget->objectName(), widget);
-        if (row.tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
-            m_tabbed.emplace_back(row.tab, widget);
+    for (const ControlSpec& row : table)
+        addControl(row);
+}
+
+QWidget* Screen::addControl(const ControlSpec& row) {
+    if (row.kind == Kind::Line) {
+        m_lines.push_back(pixelLine(row));
+        return nullptr;
     }
+    QWidget* widget = buildControl(row, this);
+    m_controls.insert(widget->objectName(), widget);
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    m_placed.push_back({widget, widget->geometry(), widget->font(), button ? button->iconSize() : QSize()});
+    if (row.tab >= 0 && widget->focusPolicy() != Qt::NoFocus)
+        m_tabbed.emplace_back(row.tab, widget);
+    return widget;
 }
 
 void Screen::finishTabOrder() {
@@ -73,10 +93,8 @@ void Screen::keyPressEvent(QKeyEvent* event) {
 
 QWidget* Screen::control(const QString& name) const {
     QWidget* found = m_controls.value(name, nullptr);
-    if (found == nullptr) {
-        qWarning("The screen \"%s\" has no control named %s", qPrintable(windowTitle()), qPrintable(name));
-        Q_ASSERT_X(false, "Screen::control", "no control of that name");
-    }
+    if (found == nullptr)
+        qFatal("The screen \"%s\" has no control named %s", qPrintable(windowTitle()), qPrintable(name));
     return found;
 }
 
@@ -109,7 +127,68 @@ void Screen::setText(const QString& name, const QString& text) {
         caption->setText(text);
 }
 
+void Screen::addDigitPad() {
+    if (m_pad == nullptr)
+        m_pad = new DigitPad(this);
+}
+
+QRect Screen::designedRect(const QWidget* control) const {
+    for (const Placed& placed : m_placed)
+        if (placed.widget == control)
+            return placed.rect;
+    return {};
+}
+
+QFont Screen::designedFont(const QWidget* control) const {
+    for (const Placed& placed : m_placed)
+        if (placed.widget == control)
+            return placed.font;
+    return {};
+}
+
+void Screen::applyFit(const Fit& fit) {
+    for (const Placed& placed : m_placed) {
+        placed.widget->setGeometry(scaled(placed.rect, fit));
+        QFont font = placed.font;
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * fit.factor);
+        else
+            font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * fit.factor))));
+        placed.widget->setFont(font);
+        if (auto* button = qobject_cast<QAbstractButton*>(placed.widget); button && placed.iconSize.isValid())
+            button->setIconSize(placed.iconSize * fit.factor);
+    }
+    if (m_pad != nullptr)
+        m_pad->place(fit);
+    m_fit = fit;
+    update();
+}
+
+void Screen::setFullScreen(bool on) {
+    if (on == m_fullScreen)
+        return;
+    m_fullScreen = on;
+    const QSize display = m_registry.seam().displaySize();
+    if (on) {
+        m_centreWhenFramed = false;
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        applyFit(fitScreen(display, m_designedSize, m_pad != nullptr));
+        setGeometry(QRect(QPoint(0, 0), display));
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        applyFit(Fit{});
+        setFixedSize(m_designedSize);
+        centre(display);
+        // The frame comes back with the window manager: centred again by the outer size once it is known.
+        m_centreWhenFramed = frameGeometry().size() == size();
+    }
+}
+
 void Screen::showScreen() {
+    if (m_registry.isFullScreen() != m_fullScreen)
+        setFullScreen(m_registry.isFullScreen());
     const bool first = !m_shownBefore;
     m_shownBefore = true;
     show();
@@ -177,7 +256,7 @@ bool Screen::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     // The window manager has framed the window (on showing it, or by moving the client area into the
     // frame): the outer size is known now, and nothing else has placed the window yet.
-    if (m_centreWhenFramed && isVisible() && frameGeometry().size() != size())
+    if (m_centreWhenFramed && !m_fullScreen && isVisible() && frameGeometry().size() != size())
         centre(m_display);
     return handled;
 }
@@ -194,9 +273,17 @@ void Screen::paintEvent(QPaintEvent* event) {
     if (m_lines.empty())
         return;
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    if (m_fit == Fit{}) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        for (const QLine& line : m_lines)
+            painter.drawLine(line);
+        return;
+    }
+    // Scaled: the lines keep their place in the grid, and their width grows with it.
+    painter.setPen(QPen(palette().color(QPalette::WindowText), m_fit.factor));
     for (const QLine& line : m_lines)
-        painter.drawLine(line);
+        painter.drawLine(
+            QLineF(line.p1() * m_fit.factor + m_fit.offset, line.p2() * m_fit.factor + m_fit.offset));
 }
 
 } // namespace abacolo

@@ -5,8 +5,10 @@
 #pragma once
 
 #include "app/runtime/controltable.h"
+#include "app/runtime/fit.h"
 #include "app/runtime/screenid.h"
 
+#include <QFont>
 #include <QHash>
 #include <QLine>
 #include <QWidget>
@@ -20,6 +22,7 @@ class QPushButton;
 
 namespace abacolo {
 
+class DigitPad;
 class Registry;
 
 class Screen : public QWidget {
@@ -40,8 +43,8 @@ public:
     // Called by the registry just before the screen is discarded: stops its timers.
     virtual void prepareUnload();
 
-    // A control by its name; a name the screen has not is a programming error, reported (and fatal in
-    // debug builds).
+    // A control by its name; a name the screen has not is a programming error that stops the program,
+    // naming the screen and the control.
     QWidget* control(const QString& name) const;
     QLineEdit* box(const QString& name) const;
     QLabel* label(const QString& name) const;
@@ -68,15 +71,30 @@ public:
     // Controls in tab order (the focus chain the pupil walks with Tab).
     QList<QWidget*> tabOrder() const;
 
+    // Full screen (F11 on any screen, for the whole program): the designed screen scaled by the
+    // largest factor that fits the display and centred, with the digit pad beside it where the screen
+    // has one. Off, the screen has its designed size again, centred as at load.
+    void setFullScreen(bool on);
+    bool isFullScreenLayout() const { return m_fullScreen; }
+    const Fit& fit() const { return m_fit; }
+    // The control's designed place in pixels and its designed font, as the table gave them.
+    QRect designedRect(const QWidget* control) const;
+    QFont designedFont(const QWidget* control) const;
+
 protected:
     Registry& registry() const { return m_registry; }
 
     void addControls(std::span<const ControlSpec> table);
+    // Adds one control; nullptr for a grid line, which the screen paints itself.
+    QWidget* addControl(const ControlSpec& row);
     // Chains the focus through the controls by their tab indices; call once all controls exist.
     void finishTabOrder();
     // Esc presses this button. No button of the program is a default button, so Enter never
     // presses one.
     void setCancelButton(QPushButton* button);
+
+    // Gives the screen a digit pad for full screen (the exercise screens have one).
+    void addDigitPad();
 
     // What closing the window through its frame does; the screens say it in terms of their buttons.
     virtual void frameClosed() = 0;
@@ -88,12 +106,26 @@ protected:
 
 private:
     void applyPosition();
+    void applyFit(const Fit& fit);
+
+    // A control as the table placed it, to be scaled in full screen.
+    struct Placed {
+        QWidget* widget;
+        QRect rect; // pixels
+        QFont font;
+        QSize iconSize;
+    };
 
     Registry& m_registry;
     ScreenId m_id;
     QHash<QString, QWidget*> m_controls;
     std::vector<std::pair<int, QWidget*>> m_tabbed;
-    std::vector<QLine> m_lines;
+    std::vector<Placed> m_placed;
+    std::vector<QLine> m_lines; // as designed, in pixels
+    QSize m_designedSize;
+    Fit m_fit;
+    bool m_fullScreen = false;
+    DigitPad* m_pad = nullptr;
     QSize m_display; // the display the screen was centred on
     double m_left = 0;
     double m_top = 0;

@@ -7,47 +7,41 @@
 namespace abacolo {
 namespace {
 
-using namespace colours;
-
-constexpr int thousands = 2880, hundreds = 3600, tens = 4320, units = 5040, signs = 5640;
+constexpr Columns columns{2880, 3600, 4320, 5040};
+constexpr int signs = 5640;
 constexpr int heads = 840, row1 = 1440, row2 = 1920, row3 = 2400, result = 3000;
 
-constexpr ControlSpec grid[] = {
-    gridLabel("Label1", "k", thousands, heads, blue),
-    gridLabel("lblh", "h", hundreds, heads, green),
-    gridLabel("lblda", "da", tens, heads, red),
-    gridLabel("lblu", "u", units, heads),
-    digitBox("txtk1", thousands, row1, blue, 0),
-    digitBox("txth1", hundreds, row1, green, 1),
-    digitBox("txtda1", tens, row1, red, 2),
-    digitBox("txtu1", units, row1, {}, 3),
-    digitBox("txtk2", thousands, row2, blue, 4),
-    digitBox("txth2", hundreds, row2, green, 5),
-    digitBox("txtda2", tens, row2, red, 6),
-    digitBox("txtu2", units, row2, {}, 7),
-    digitBox("txtk3", thousands, row3, blue, 8),
-    digitBox("txth3", hundreds, row3, green, 9),
-    digitBox("txtda3", tens, row3, red, 10),
-    digitBox("txtu3", units, row3, {}, 11),
-    digitBox("txtkris", thousands, result, blue, 15),
-    digitBox("txthris", hundreds, result, green, 14),
-    digitBox("txtdaris", tens, result, red, 13),
-    digitBox("txturis", units, result, {}, 12),
-    gridLabel("lblpiu", "+", signs, row1),
-    gridLabel("lblpiu2", "+", signs, row2),
-    gridLabel("lbluguale", "=", signs, row3),
-    gridLine("Line1", 2760, 1320, 5640, 1320),
-    gridLine("Line4", 2760, 2880, 5640, 2880),
-    gridLine("Line5", 3480, 720, 3480, 3480),
-    gridLine("Line2", 4200, 720, 4200, 3480),
-    gridLine("Line3", 4920, 720, 4920, 3480),
+constexpr DigitRow rows[] = {
+    {.suffix = "1",
+     .top = row1,
+     .tabs = leftToRight(0),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "primo addendo",
+     .sign = {"lblpiu", "+"}},
+    {.suffix = "2",
+     .top = row2,
+     .tabs = leftToRight(4),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "secondo addendo",
+     .sign = {"lblpiu2", "+"}},
+    {.suffix = "3",
+     .top = row3,
+     .tabs = leftToRight(8),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "terzo addendo",
+     .sign = {"lbluguale", "="}},
+    {.suffix = "ris",
+     .top = result,
+     .tabs = rightToLeft(12),
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "risultato"},
 };
 
-constexpr const char* emptiedOnEveryCheck[] = {"txthris", "txtdaris", "txturis", "txtkris"};
-constexpr const char* emptiedBeforeNewProblem[] = {"txtk1",  "txth1", "txtda1", "txtu1", "txtk2",  "txth2",
-                                                   "txtda2", "txtu2", "txtk3",  "txth3", "txtda3", "txtu3"};
-constexpr RowName rows[] = {
-    {"1", "primo addendo"}, {"2", "secondo addendo"}, {"3", "terzo addendo"}, {"ris", "risultato"}};
+constexpr OwnControl lines[] = {
+    {gridLine("Line1", 2760, 1320, 5640, 1320)}, {gridLine("Line4", 2760, 2880, 5640, 2880)},
+    {gridLine("Line5", 3480, 720, 3480, 3480)},  {gridLine("Line2", 4200, 720, 4200, 3480)},
+    {gridLine("Line3", 4920, 720, 4920, 3480)},
+};
 
 const ExerciseLayout screenLayout{
     .background = {128, 255, 255},
@@ -60,12 +54,10 @@ const ExerciseLayout screenLayout{
                .pictureResource = ":/art/grasshopper.svg",
                .pictureDescription = "Una cavalletta verde con le ali e le mani sui fianchi",
                .firstButtonTab = 16},
-    .grid = grid,
-    .emptiedOnEveryCheck = emptiedOnEveryCheck,
-    .emptiedBeforeNewProblem = emptiedBeforeNewProblem,
+    .grid = {.columns = columns, .headsTop = heads, .signsLeft = signs, .rows = rows},
+    .own = lines,
     .firstEntryBox = "txtk1",
     .retryBox = "txturis",
-    .rows = rows,
 };
 
 } // namespace

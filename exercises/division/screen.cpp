@@ -8,58 +8,68 @@
 namespace abacolo {
 namespace {
 
-using namespace colours;
-
-constexpr int thousands = 480, hundreds = 1080, tens = 1680, units = 2280;
-constexpr int qThousands = 3000, qHundreds = 3600, qTens = 4200, qUnits = 4800;
+constexpr Columns dividend{480, 1080, 1680, 2280};
+constexpr Columns quotient{3000, 3600, 4200, 4800};
 constexpr int heads = 840, dividendRow = 1320, row1 = 1920, row2 = 2400, row3 = 2880, row4 = 3360;
 constexpr int quotientRow = 1920;
 constexpr int hiddenTop = 1440, hiddenWidth = 255, hiddenHeight = 285;
 
-constexpr ControlSpec grid[] = {
-    gridLabel("Label1", "k", thousands, heads, blue),
-    gridLabel("Label2", "h", hundreds, heads, darkGreen),
-    gridLabel("Label3", "da", tens, heads, red),
-    gridLabel("Label4", "u", units, heads),
-    digitBox("txtk1", thousands, dividendRow, blue, 0),
-    digitBox("txth1", hundreds, dividendRow, darkGreen, 1),
-    digitBox("txtda1", tens, dividendRow, red, 2),
-    digitBox("txtu1", units, dividendRow, {}, 3),
-    {.name = "txtdivis",
-     .kind = Kind::TextBox,
-     .place = {qThousands, dividendRow, digitBoxWidth, digitBoxHeight},
-     .font = fonts::digits,
-     .tab = 4,
-     .accessible = "divisore"},
-    digitBox("txtkris", qThousands, quotientRow, {}, 5),
-    digitBox("txtpark1", thousands, row1, {}, 6),
-    digitBox("txtparh1", hundreds, row1, {}, 7),
-    digitBox("txtparda1", tens, row1, {}, 8),
-    digitBox("txtparu1", units, row1, {}, 9),
-    digitBox("txtparh2", hundreds, row2, {}, 10),
-    digitBox("txtparda2", tens, row2, {}, 11),
-    digitBox("txtparu2", units, row2, {}, 12),
-    digitBox("txtparda3", tens, row3, {}, 13),
-    digitBox("txtparu3", units, row3, {}, 14),
-    digitBox("txturis", qUnits, quotientRow, {}, 15),
-    digitBox("txtparu4", units, row4, {}, 16),
-    digitBox("txtdaris", qTens, quotientRow, {}, 33),
-    digitBox("txthris", qHundreds, quotientRow, {}, 34),
-    gridLine("Line1", 2880, 1200, 2880, 3840),
-    gridLine("Line2", 2880, 1800, 5400, 1800),
-    {.name = "txtresto", .kind = Kind::HiddenBox, .place = {3720, hiddenTop, hiddenWidth, hiddenHeight}},
+// The partial remainders stand one column further right on each row, under the digits they bring down.
+constexpr DigitRow rows[] = {
+    {.suffix = "1",
+     .top = dividendRow,
+     .tabs = leftToRight(0),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "dividendo"},
+    {.suffix = "ris",
+     .top = quotientRow,
+     .tabs = {5, 34, 33, 15},
+     .ink = Ink::Plain,
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "quoziente",
+     .columns = &quotient},
+    {.suffix = "1",
+     .top = row1,
+     .tabs = leftToRight(6),
+     .ink = Ink::Plain,
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "primo resto parziale",
+     .prefix = "par"},
+    {.suffix = "2",
+     .top = row2,
+     .tabs = leftToRight(10, 1),
+     .ink = Ink::Plain,
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "secondo resto parziale",
+     .prefix = "par"},
+    {.suffix = "3",
+     .top = row3,
+     .tabs = leftToRight(13, 2),
+     .ink = Ink::Plain,
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "terzo resto parziale",
+     .prefix = "par"},
+    {.suffix = "4",
+     .top = row4,
+     .tabs = leftToRight(16, 3),
+     .ink = Ink::Plain,
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "quarto resto parziale",
+     .prefix = "par"},
 };
 
-constexpr const char* emptiedOnEveryCheck[] = {"txtkris",  "txthris",   "txtdaris", "txturis",  "txtpark1",
-                                               "txtparh1", "txtparda1", "txtparu1", "txtparh2", "txtparda2",
-                                               "txtparu2", "txtparda3", "txtparu3", "txtparu4"};
-constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "txtu1", "txtdivis"};
-constexpr RowName rows[] = {{"1", "dividendo"},
-                            {"par1", "primo resto parziale"},
-                            {"par2", "secondo resto parziale"},
-                            {"par3", "terzo resto parziale"},
-                            {"par4", "quarto resto parziale"},
-                            {"ris", "quoziente"}};
+constexpr OwnControl own[] = {
+    {{.name = "txtdivis",
+      .kind = Kind::TextBox,
+      .place = {quotient[0], dividendRow, digitBoxWidth, digitBoxHeight},
+      .font = fonts::digits,
+      .tab = 4,
+      .accessible = "divisore"},
+     Emptied::BeforeNewProblem},
+    {gridLine("Line1", 2880, 1200, 2880, 3840)},
+    {gridLine("Line2", 2880, 1800, 5400, 1800)},
+    {{.name = "txtresto", .kind = Kind::HiddenBox, .place = {3720, hiddenTop, hiddenWidth, hiddenHeight}}},
+};
 
 const ExerciseLayout screenLayout{
     .background = {128, 255, 128},
@@ -72,12 +82,14 @@ const ExerciseLayout screenLayout{
                .pictureResource = ":/art/tortoise.svg",
                .pictureDescription = "Una tartaruga sorridente",
                .firstButtonTab = 17},
-    .grid = grid,
-    .emptiedOnEveryCheck = emptiedOnEveryCheck,
-    .emptiedBeforeNewProblem = emptiedBeforeNewProblem,
+    .grid = {.columns = dividend,
+             .headsTop = heads,
+             .heads = {"Label1", "Label2", "Label3", "Label4"},
+             .hundreds = colours::darkGreen,
+             .rows = rows},
+    .own = own,
     .firstEntryBox = "txtk1",
     .retryBox = "txtkris",
-    .rows = rows,
 };
 
 } // namespace

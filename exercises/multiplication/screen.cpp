@@ -7,37 +7,35 @@
 namespace abacolo {
 namespace {
 
-using namespace colours;
-
-constexpr int thousands = 3120, hundreds = 3840, tens = 4560, units = 5280, signs = 5880;
+constexpr Columns columns{3120, 3840, 4560, 5280};
+constexpr int signs = 5880;
 constexpr int heads = 840, row1 = 1440, row2 = 1920, result = 2520;
 
-constexpr ControlSpec grid[] = {
-    gridLabel("Label1", "k", thousands, heads, blue),
-    gridLabel("lblh", "h", hundreds, heads, green),
-    gridLabel("lblda", "da", tens, heads, red),
-    gridLabel("lblu", "u", units, heads),
-    digitBox("txtk1", thousands, row1, blue, 0),
-    digitBox("txth1", hundreds, row1, green, 1),
-    digitBox("txtda1", tens, row1, red, 2),
-    digitBox("txtu1", units, row1, {}, 3),
-    digitBox("txtu2", units, row2, {}, 4),
-    digitBox("txtkris", thousands, result, blue, 8),
-    digitBox("txthris", hundreds, result, green, 7),
-    digitBox("txtdaris", tens, result, red, 6),
-    digitBox("txturis", units, result, {}, 5),
-    gridLabel("lblmeno", "x", signs, row1),
-    gridLabel("lbluguale", "=", signs, row2),
-    gridLine("Line1", 3000, 1320, 5880, 1320),
-    gridLine("Line4", 3000, 2400, 5880, 2400),
-    gridLine("Line5", 3720, 720, 3720, 3000),
-    gridLine("Line2", 4440, 720, 4440, 3000),
-    gridLine("Line3", 5160, 720, 5160, 3000),
+constexpr DigitRow rows[] = {
+    {.suffix = "1",
+     .top = row1,
+     .tabs = leftToRight(0),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "moltiplicando",
+     .sign = {"lblmeno", "x"}},
+    {.suffix = "2",
+     .top = row2,
+     .tabs = leftToRight(4, 3),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "moltiplicatore",
+     .sign = {"lbluguale", "="}},
+    {.suffix = "ris",
+     .top = result,
+     .tabs = rightToLeft(5),
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "risultato"},
 };
 
-constexpr const char* emptiedOnEveryCheck[] = {"txtkris", "txthris", "txtdaris", "txturis"};
-constexpr const char* emptiedBeforeNewProblem[] = {"txtk1", "txth1", "txtda1", "txtu1", "txtu2"};
-constexpr RowName rows[] = {{"1", "moltiplicando"}, {"2", "moltiplicatore"}, {"ris", "risultato"}};
+constexpr OwnControl lines[] = {
+    {gridLine("Line1", 3000, 1320, 5880, 1320)}, {gridLine("Line4", 3000, 2400, 5880, 2400)},
+    {gridLine("Line5", 3720, 720, 3720, 3000)},  {gridLine("Line2", 4440, 720, 4440, 3000)},
+    {gridLine("Line3", 5160, 720, 5160, 3000)},
+};
 
 const ExerciseLayout screenLayout{
     .background = {255, 192, 255},
@@ -50,12 +48,10 @@ const ExerciseLayout screenLayout{
                .pictureResource = ":/art/beetle.svg",
                .pictureDescription = "Uno scarabeo arancione",
                .firstButtonTab = 9},
-    .grid = grid,
-    .emptiedOnEveryCheck = emptiedOnEveryCheck,
-    .emptiedBeforeNewProblem = emptiedBeforeNewProblem,
+    .grid = {.columns = columns, .headsTop = heads, .signsLeft = signs, .rows = rows},
+    .own = lines,
     .firstEntryBox = "txtk1",
     .retryBox = "txturis",
-    .rows = rows,
 };
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -213,15 +214,42 @@ private slots:
         }
     }
 
-    // A control name that does not exist is a mistake reported loudly, not an empty text.
-    void unknownControlIsReported() {
-#ifndef QT_NO_DEBUG
-        QSKIP("a debug build stops at the assertion");
-#endif
-        TestProgram t;
-        ExerciseScreen& screen = t.program.frmaddizioni();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("has no control named txtc$")));
-        QCOMPARE(screen.control(QStringLiteral("txtc")), nullptr);
+    // A programming error stops the program in every build, with a message that names what was asked
+    // for; the error is made in a child process.
+    void programmingErrorStops_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a screen without a factory") << "screen"
+                                                    << "The program has no screen frmaddizioni";
+        QTest::newRow("the record of a screen that has none")
+            << "record"
+            << "The screen frminizio has no exercise record";
+        QTest::newRow("the hand-off of a screen that has none")
+            << "handoff"
+            << "The screen frmaddizioni has no score hand-off";
+        QTest::newRow("a screen of another kind")
+            << "kind"
+            << "The screen frmaddizioni is not of the kind the program asked for";
+        QTest::newRow("a misspelt control")
+            << "control"
+            << "The screen \"Addizioni in colonna\" has no control named txtc";
+        QTest::newRow("no error") << "none" << QString();
+    }
+
+    void programmingErrorStops() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        QProcess child;
+        child.start(QStringLiteral(ABACOLO_FAULT_CHILD), {fault});
+        QVERIFY(child.waitForFinished(60000));
+        const QString errors = QString::fromUtf8(child.readAllStandardError());
+        if (message.isEmpty()) {
+            QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(child.exitCode(), 0);
+            return;
+        }
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(errors));
+        QVERIFY2(errors.contains(message), qPrintable(errors));
     }
 
     void enterNeverEndsAnExercise() {

@@ -68,22 +68,6 @@ private slots:
         QVERIFY(!result.percent.has_value());
         QVERIFY(!result.message.has_value());
     }
-
-    void rightCountRoundsToWhole_data() {
-        QTest::addColumn<double>("read");
-        QTest::addColumn<double>("count");
-        QTest::newRow("whole") << 7.0 << 7.0;
-        QTest::newRow("below half") << 7.4 << 7.0;
-        QTest::newRow("above half") << 7.6 << 8.0;
-        QTest::newRow("half to even, down") << 2.5 << 2.0;
-        QTest::newRow("half to even, up") << 3.5 << 4.0;
-    }
-
-    void rightCountRoundsToWhole() {
-        QFETCH(double, read);
-        QFETCH(double, count);
-        QCOMPARE(grading::wholeCount(read), count);
-    }
 };
 
 QTEST_GUILESS_MAIN(GradingTest)

@@ -59,10 +59,7 @@ bool isExercise(ScreenId id) {
 }
 
 QString nameOf(ScreenId id) {
-    static constexpr const char* names[] = {"frminizio",      "frmscelta",          "frmaddizioni",
-                                            "frmsottrazioni", "frmmoltiplicazioni", "frmmoltiplicazioni2",
-                                            "frmdivisioni",   "frmpunteggio"};
-    return QString::fromLatin1(names[static_cast<std::size_t>(id)]);
+    return QString::fromLatin1(screenName(id));
 }
 
 long long environmentNumber(const char* name, long long fallback) {

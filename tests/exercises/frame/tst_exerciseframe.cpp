@@ -27,15 +27,20 @@ namespace {
 constexpr double expectedAnswer = 42;
 constexpr int twipsPerPx = 15;
 
-constexpr ControlSpec grid[] = {
-    digitBox("txtk1", 2880, 1440, colours::blue, 0),   digitBox("txth1", 3600, 1440, colours::green, 1),
-    digitBox("txtda1", 4320, 1440, colours::red, 2),   digitBox("txtu1", 5040, 1440, {}, 3),
-    digitBox("txtkris", 2880, 3000, colours::blue, 7), digitBox("txthris", 3600, 3000, colours::green, 6),
-    digitBox("txtdaris", 4320, 3000, colours::red, 5), digitBox("txturis", 5040, 3000, {}, 4),
+constexpr DigitRow rows[] = {
+    {.suffix = "1",
+     .top = 1440,
+     .tabs = leftToRight(0),
+     .emptied = Emptied::BeforeNewProblem,
+     .spoken = "operando"},
+    {.suffix = "ris",
+     .top = 3000,
+     .tabs = rightToLeft(4),
+     .emptied = Emptied::OnEveryCheck,
+     .spoken = "risultato"},
 };
 constexpr const char* resultRow[] = {"txtkris", "txthris", "txtdaris", "txturis"};
 constexpr const char* operandRow[] = {"txtk1", "txth1", "txtda1", "txtu1"};
-constexpr RowName rows[] = {{"1", "operando"}, {"ris", "risultato"}};
 
 // The first-entry and retry boxes are not the first box of the tab order on purpose: the focus after a
 // check must come from the hooks, not from the screen's first showing.
@@ -53,12 +58,10 @@ const ExerciseLayout testLayout{
                .pictureResource = ":/art/grasshopper.svg",
                .pictureDescription = "Prova",
                .firstButtonTab = 8},
-    .grid = grid,
-    .emptiedOnEveryCheck = resultRow,
-    .emptiedBeforeNewProblem = operandRow,
+    .grid = {.columns = {2880, 3600, 4320, 5040}, .headsTop = 840, .signsLeft = 5640, .rows = rows},
+    .own = {},
     .firstEntryBox = firstEntry,
     .retryBox = retry,
-    .rows = rows,
 };
 
 // A test operation: always expects 42, and notes what the screen held when its hooks ran.
