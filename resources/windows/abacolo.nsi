@@ -1,10 +1,12 @@
-; Abacolo's Windows installer: abacolo.exe, LEGGIMI.txt and the licences into Program Files, a
-; Start-menu shortcut and an uninstaller listed among the installed programs. Built by scripts/windows:
+; Abacolo's Windows installer: shows the program's licence (GPL-3.0-or-later), then puts abacolo.exe,
+; LEGGIMI.txt and the licences into Program Files, with a Start-menu shortcut and an uninstaller listed
+; among the installed programs. Built by scripts/windows:
 ;   makensis -DEXE=abacolo.exe -DSTAGE=folder-with-LEGGIMI-and-licenze -DOUTFILE=setup.exe
 ;            -DICON=abacolo.ico abacolo.nsi
 ; A 64-bit installer for the 64-bit program.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+!include MUI2.nsh
 
 !define NAME "Abacolo"
 !define VERSION "1.00"
@@ -12,8 +14,8 @@ SetCompressor /SOLID lzma
 
 Name "${NAME} ${VERSION}"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 InstallDir "$PROGRAMFILES64\${NAME}"
 RequestExecutionLevel admin
 ShowInstDetails nevershow
@@ -25,11 +27,18 @@ VIAddVersionKey /LANG=1040 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1040 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1040 "LegalCopyright" "${NAME}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
-LoadLanguageFile "${NSISDIR}\Contrib\Language files\Italian.nlf"
+; The GPL asks no acceptance to install or run the program: the page shows it, "Avanti" goes on.
+!define MUI_PAGE_HEADER_TEXT "Licenza"
+!define MUI_PAGE_HEADER_SUBTEXT "Le condizioni alle quali ${NAME} si può usare, copiare, modificare e dare ad altri."
+!define MUI_LICENSEPAGE_TEXT_TOP "Premi 'PagGiù' per leggere il resto della licenza."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "${NAME} è software libero: non occorre accettare la licenza per installarlo e usarlo. Chi lo dà ad altri deve dare anche i sorgenti (l'archivio abacolo-${VERSION}-sorgenti.tar.xz)."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\licenze\GPL-3.0.txt"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Italian"
 
 Section "Abacolo"
     SetShellVarContext all
