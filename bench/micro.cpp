@@ -96,16 +96,10 @@ void check(benchmark::State& state, ScreenId id, bool right) {
 }
 
 void registerChecks() {
-    const std::pair<const char*, ScreenId> screens[] = {
-        {"addition", ScreenId::frmaddizioni},
-        {"subtraction", ScreenId::frmsottrazioni},
-        {"multiplication", ScreenId::frmmoltiplicazioni},
-        {"multiplication2", ScreenId::frmmoltiplicazioni2},
-        {"division", ScreenId::frmdivisioni},
-    };
-    for (const auto& [name, id] : screens) {
+    for (const Exercise& exercise : exercises) {
+        const ScreenId id = exercise.screen;
         for (const bool right : {true, false}) {
-            const std::string label = std::string("check/") + name + (right ? "/right" : "/wrong");
+            const std::string label = std::string("check/") + screenName(id) + (right ? "/right" : "/wrong");
             benchmark::RegisterBenchmark(label.c_str(), [id = id, right](benchmark::State& state) {
                 check(state, id, right);
             })->Unit(benchmark::kMicrosecond);

@@ -63,7 +63,7 @@ QWidget* makeWidget(const ControlSpec& row, QWidget* form) {
         return new CaptionButton(text, form);
     case Kind::PictureButton: {
         auto* button = new QPushButton(form);
-        button->setIcon(QIcon(pictureResource(text)));
+        button->setIcon(pictureIcon(text));
         const int side = std::min(pixels(row.place.width), pixels(row.place.height)) * 2 / 3;
         button->setIconSize(QSize(side, side));
         return button;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A fixed picture drawn from an SVG resource, rendered once for its size and kept; and the one place that
-// knows in which form the build compiled the drawings in.
+// The program's drawings: a fixed picture and the icon of a picture button, each rendered once for
+// every size it is shown at and kept, so a picture is drawn sharp at the designed size and in full
+// screen alike; and the one place that knows in which form the build compiled the drawings in.
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -11,25 +14,42 @@ namespace abacolo {
 
 // The resource to load for a drawing named by its SVG path (":/art/lizard.svg"): that SVG itself, or,
 // in a build without Qt SVG, the PNG rendered from it at build time (":/art/lizard.png", its size; a
-// "@2x" file of twice the size beside it, which QIcon takes on dense screens).
+// "@2x" file of twice the size beside it, taken where the picture is shown larger than designed).
 QString pictureResource(const QString& drawing);
+
+// The drawing's renderings, one for each size in device pixels, made when first asked for and kept.
+class Renderings {
+public:
+    explicit Renderings(QString drawing) : m_drawing(std::move(drawing)) {}
+
+    const QString& drawing() const { return m_drawing; }
+    // The drawing at `size` device pixels, for a display of `ratio` device pixels per pixel.
+    QPixmap at(QSize size, qreal ratio);
+    int renderCount() const { return m_renders; }
+
+private:
+    QString m_drawing;
+    QHash<QPair<int, int>, QPixmap> m_kept;
+    int m_renders = 0;
+};
+
+// An icon drawn from a drawing, rendered once for each size a button asks for.
+QIcon pictureIcon(const QString& drawing);
 
 class Picture : public QWidget {
     Q_OBJECT
 public:
     explicit Picture(const QString& resource, QWidget* parent = nullptr);
 
-    QString resource() const { return m_resource; }
+    QString resource() const { return m_renderings.drawing(); }
     // How many times the drawing has been rendered: once per size and pixel ratio, not per paint.
-    int renderCount() const { return m_renders; }
+    int renderCount() const { return m_renderings.renderCount(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_resource;
-    QPixmap m_cache;
-    int m_renders = 0;
+    Renderings m_renderings;
 };
 
 } // namespace abacolo
