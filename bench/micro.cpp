@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Micro-benchmarks (Google Benchmark): each operation's problem drawing, the lenient number reading and
-// the check handler of every exercise screen, after a right and after a wrong answer.
+// the check handler of every exercise screen, after a right and after a wrong answer, and F11 into and
+// out of full screen at the sizes of classroom boards.
 #include "app/numeric/val.h"
 #include "app/program.h"
 #include "app/runtime/screenseam.h"
@@ -29,10 +30,13 @@ class SilentSeam : public ScreenSeam {
 public:
     void beep() override {}
     void endProgram() override {}
-    QSize displaySize() const override { return {1280, 1024}; }
+    QSize displaySize() const override { return display; }
+
+    QSize display{1280, 1024};
 };
 
 Program* program = nullptr;
+SilentSeam* silentSeam = nullptr;
 
 template <typename Draw> void drawing(benchmark::State& state, Draw draw) {
     Generator generator(seed);
@@ -95,6 +99,44 @@ void check(benchmark::State& state, ScreenId id, bool right) {
         state.SkipWithError("the check did not judge as intended");
 }
 
+// F11 and F11 again on the addition screen, shown, each followed by the drawing of the whole window:
+// the first time on a fresh screen (its pictures rendered at the new size), and then again (kept).
+void toggle(ExerciseScreen& screen) {
+    program->setFullScreen(true);
+    benchmark::DoNotOptimize(screen.grab());
+    program->setFullScreen(false);
+    benchmark::DoNotOptimize(screen.grab());
+}
+
+void fullScreen(benchmark::State& state, QSize display, bool first) {
+    silentSeam->display = display;
+    program->unload(ScreenId::frmaddizioni);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ExerciseScreen& screen = program->frmaddizioni();
+    screen.showScreen();
+    if (!first)
+        toggle(screen);
+    for (auto _ : state)
+        toggle(screen);
+}
+
+void registerFullScreen() {
+    for (const bool first : {true, false}) {
+        for (const QSize display : {QSize(1920, 1080), QSize(3840, 2160)}) {
+            const std::string label = std::string("fullscreen/") + (first ? "first/" : "again/") +
+                                      std::to_string(display.width()) + "x" +
+                                      std::to_string(display.height());
+            auto* benchmark =
+                benchmark::RegisterBenchmark(label.c_str(), [display, first](benchmark::State& state) {
+                    fullScreen(state, display, first);
+                });
+            benchmark->Unit(benchmark::kMillisecond);
+            if (first)
+                benchmark->Iterations(1);
+        }
+    }
+}
+
 void registerChecks() {
     for (const Exercise& exercise : exercises) {
         const ScreenId id = exercise.screen;
@@ -117,7 +159,9 @@ int main(int argc, char* argv[]) {
     Program abacolo(seam);
     abacolo.generator().seed(seed);
     program = &abacolo;
+    silentSeam = &seam;
     registerChecks();
+    registerFullScreen();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
