@@ -82,7 +82,7 @@ xvfb_wait_until() {
 _xvfb_window() {
   local pattern
   pattern=$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$1")
-  xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1
+  xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1 || true
 }
 
 xvfb_wait_window() {
