@@ -30,8 +30,8 @@ struct AlertSound::Player {
         ca_context* context = nullptr;
         bool usable =
             ca_context_create(&context) == CA_SUCCESS &&
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Abacolo", CA_PROP_APPLICATION_ID,
-                                    "it.abacolo.Abacolo", nullptr) == CA_SUCCESS &&
+            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, ABACOLO_PRODUCT_NAME,
+                                    CA_PROP_APPLICATION_ID, ABACOLO_APP_ID, nullptr) == CA_SUCCESS &&
             ca_context_open(context) == CA_SUCCESS;
         for (;;) {
             int alerts = 0;

@@ -1,6 +1,7 @@
 ; Abacolo's Windows installer: shows the program's licence (GPL-3.0-or-later), then puts abacolo.exe,
 ; LEGGIMI.txt and the licences into Program Files, with a Start-menu shortcut and an uninstaller listed
-; among the installed programs. Built by scripts/windows:
+; among the installed programs. CMake fills in the name and the version (resources/CMakeLists.txt);
+; scripts/windows builds the installer from that copy:
 ;   makensis -DEXE=abacolo.exe -DSTAGE=folder-with-LEGGIMI-and-licenze -DOUTFILE=setup.exe
 ;            -DICON=abacolo.ico abacolo.nsi
 ; A 64-bit installer for the 64-bit program.
@@ -8,8 +9,8 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 !include MUI2.nsh
 
-!define NAME "Abacolo"
-!define VERSION "1.00"
+!define NAME "@ABACOLO_PRODUCT_NAME@"
+!define VERSION "@PROJECT_VERSION@"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Abacolo"
 
 Name "${NAME} ${VERSION}"
@@ -20,7 +21,7 @@ InstallDir "$PROGRAMFILES64\${NAME}"
 RequestExecutionLevel admin
 ShowInstDetails nevershow
 
-VIProductVersion "1.0.0.0"
+VIProductVersion "@ABACOLO_VERSION_DOTS@"
 VIAddVersionKey /LANG=1040 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=1040 "FileDescription" "Installazione di ${NAME}"
 VIAddVersionKey /LANG=1040 "FileVersion" "${VERSION}"

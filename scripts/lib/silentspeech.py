@@ -1,7 +1,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A speech server for Orca that makes no sound: what Orca would say is only written to its debug log,
-where scripts/screenreader reads it. No sound server is needed."""
+"""A speech server for Orca that makes no sound: what Orca would say is written, as it is said, to the
+file named by ABACOLO_SPEECH_LOG, one utterance a line after the time in seconds since the epoch.
+scripts/screenreader waits on that file and reads it. No sound server is needed."""
+import os
+import time
+
 from orca import speechserver
+
+
+def _write(text):
+    path = os.environ.get("ABACOLO_SPEECH_LOG")
+    if path and text:
+        with open(path, "a", encoding="utf-8") as log:
+            log.write("%.3f %s\n" % (time.time(), " ".join(str(text).split())))
 
 
 class SpeechServer(speechserver.SpeechServer):
@@ -32,10 +43,10 @@ class SpeechServer(speechserver.SpeechServer):
         return []
 
     def speak(self, text=None, acss=None, interrupt=True):
-        pass
+        _write(text)
 
     def speakCharacter(self, character, acss=None):
-        pass
+        _write(character)
 
     def speakKeyEvent(self, event, acss=None):
         pass

@@ -13,11 +13,15 @@ using namespace abacolo;
 
 namespace {
 
-QString readResource(const QString& name) {
-    QFile file(QStringLiteral(ABACOLO_RESOURCES "/") + name);
+QString readFile(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+QString readResource(const QString& name) {
+    return readFile(QStringLiteral(ABACOLO_RESOURCES "/") + name);
 }
 
 } // namespace
@@ -29,7 +33,7 @@ private slots:
     void applicationObject() {
         describeApplication();
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Abacolo"));
-        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(ABACOLO_VERSION));
     }
 
     void windowsVersionRecord_data() {
@@ -45,7 +49,8 @@ private slots:
     void windowsVersionRecord() {
         QFETCH(QString, key);
         QFETCH(QString, value);
-        const QString rc = readResource(QStringLiteral("abacolo.rc"));
+        // The resource script as the build filled in its name and version.
+        const QString rc = readFile(QStringLiteral(ABACOLO_CONFIGURED_RESOURCES "/abacolo.rc"));
         QVERIFY(rc.contains(QStringLiteral("BLOCK \"041004B0\"")));
         QVERIFY(rc.contains(QStringLiteral("ICON \"icons/abacolo.ico\"")));
         const QRegularExpression entry(QStringLiteral("VALUE \"%1\", \"([^\"]*)\"").arg(key));

@@ -1,0 +1,102 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The scripts' virtual display, sourced by bench, package, screenreader, soundcheck and windows.
+# Xvfb picks a free display itself (-displayfd), so two runs never meet on one display; a private
+# session bus is started when asked; everything started here ends when the script exits.
+#   xvfb_start [--session-bus]        exports DISPLAY (and DBUS_SESSION_BUS_ADDRESS)
+#   xvfb_accessibility_bus            starts the accessibility bus on the session bus and waits for it
+#   xvfb_at_exit COMMAND              runs COMMAND at exit, before the display ends (last added, first run)
+#   xvfb_wait_window TITLE [S [PID]]  waits at most S seconds (default 30) for a shown window with
+#                                     exactly this title and prints its id; fails early if PID ended
+#   xvfb_wait_gone TITLE [S]          waits at most S seconds (default 10) until no such window is shown
+#   xvfb_wait_until S COMMAND...      runs COMMAND every 0.1 s until it succeeds, at most S seconds
+# Needs the packages xvfb and xdotool, and dbus for the session bus.
+
+XVFB_SCREEN="${XVFB_SCREEN:-1280x1024x24}"
+XVFB_START_SECONDS=10
+_xvfb_hooks=()
+_xvfb_pids=()
+_xvfb_dir=""
+
+_xvfb_teardown() {
+  local status=$? i pid
+  for ((i = ${#_xvfb_hooks[@]} - 1; i >= 0; i--)); do
+    eval "${_xvfb_hooks[i]}" || true
+  done
+  for ((i = ${#_xvfb_pids[@]} - 1; i >= 0; i--)); do
+    pid=${_xvfb_pids[i]}
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  done
+  [ -z "$_xvfb_dir" ] || rm -rf "$_xvfb_dir"
+  exit "$status"
+}
+trap _xvfb_teardown EXIT
+
+xvfb_at_exit() { _xvfb_hooks+=("$*"); }
+
+# Starts PROGRAM ARGS... in the background with its file descriptor 3 on a pipe, and reads the first
+# line the program writes there (the display number, the bus address) into the variable _xvfb_line.
+_xvfb_spawn() {
+  local pipe="$_xvfb_dir/pipe"
+  mkfifo "$pipe"
+  "$@" 3>"$pipe" >/dev/null 2>"$_xvfb_dir/$1.err" &
+  _xvfb_pids+=($!)
+  # A program that ends before writing closes the pipe, and read fails at once.
+  IFS= read -r -t "$XVFB_START_SECONDS" _xvfb_line <"$pipe" && [ -n "$_xvfb_line" ]
+  local status=$?
+  rm -f "$pipe"
+  if [ "$status" -ne 0 ]; then
+    echo "$1 did not start within $XVFB_START_SECONDS s:" >&2
+    cat "$_xvfb_dir/$1.err" >&2
+  fi
+  return "$status"
+}
+
+xvfb_start() {
+  _xvfb_dir=$(mktemp -d)
+  _xvfb_spawn Xvfb -displayfd 3 -screen 0 "$XVFB_SCREEN" -nolisten tcp || return 1
+  export DISPLAY=":$_xvfb_line"
+  if [ "${1:-}" = "--session-bus" ]; then
+    _xvfb_spawn dbus-daemon --session --nofork --print-address=3 || return 1
+    export DBUS_SESSION_BUS_ADDRESS="$_xvfb_line"
+  fi
+}
+
+xvfb_accessibility_bus() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  _xvfb_pids+=($!)
+  xvfb_wait_until 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress || { echo "the accessibility bus did not start within 10 s" >&2; return 1; }
+}
+
+xvfb_wait_until() {
+  local bound=$1
+  shift
+  local deadline=$((SECONDS + bound))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# The window id of a shown (mapped and viewable) window with exactly this title, if there is one.
+_xvfb_window() {
+  local pattern
+  pattern=$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$1")
+  xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1 || true
+}
+
+xvfb_wait_window() {
+  local title=$1 bound=${2:-30} pid=${3:-} id
+  local deadline=$((SECONDS + bound))
+  while :; do
+    id=$(_xvfb_window "$title")
+    [ -z "$id" ] || { echo "$id"; return 0; }
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || return 1
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+_xvfb_no_window() { [ -z "$(_xvfb_window "$1")" ]; }
+
+xvfb_wait_gone() { xvfb_wait_until "${2:-10}" _xvfb_no_window "$1"; }
