@@ -72,7 +72,8 @@ protected:
     Registry& registry() const { return m_registry; }
 
     void addControls(std::span<const ControlSpec> table);
-    // Chains the focus through the controls by their tab indices; call once all controls exist.
+    // Chains the focus through the controls by their tab indices; call once all controls exist. Two
+    // controls that take the focus with one tab index stop the program.
     void finishTabOrder();
     // Esc presses this button. No button of the program is a default button, so Enter never
     // presses one.
