@@ -14,6 +14,7 @@ public:
     // Starts from a fixed state; the screens call randomize() before they draw.
     Generator();
     explicit Generator(std::uint64_t seed);
+    virtual ~Generator() = default;
 
     // Restarts the sequence from a known seed (tests use this to replay draws).
     void seed(std::uint64_t value);
@@ -23,8 +24,8 @@ public:
     void randomize();
 
     // The next uniform value in [0, 1), single precision, with 24 bits of resolution: the largest value
-    // it can return is 1 - 2^-24.
-    float rnd();
+    // it can return is 1 - 2^-24. Tests replace it with a script of values.
+    virtual float rnd();
 
     // Replaces the high-resolution clock that randomize() reads (tests make it predictable).
     void setClock(Clock clock);

@@ -16,6 +16,29 @@ namespace abacolo {
 
 #ifdef ABACOLO_HAVE_CANBERRA
 
+namespace {
+
+// The sound theme's alert through libcanberra, on a context that can play or not.
+class Canberra final : public AlertSound::Backend {
+public:
+    Canberra(ca_context* context, bool usable) : m_context(context), m_usable(usable) {}
+    ~Canberra() override {
+        if (m_context != nullptr)
+            ca_context_destroy(m_context);
+    }
+
+    bool play() override {
+        return m_usable && ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                                           "Sbagliato! Ripeti", nullptr) == CA_SUCCESS;
+    }
+
+private:
+    ca_context* m_context;
+    bool m_usable;
+};
+
+} // namespace
+
 // Plays the alerts on a thread of its own: reaching the sound server, or failing to, may take a while.
 // The thread outlives the program's own objects if it is still busy when the program ends.
 struct AlertSound::Player {
@@ -24,8 +47,11 @@ struct AlertSound::Player {
     int pending = 0;
     bool started = false;
     bool stopping = false;
+    MakeBackend make;
+    std::function<void()> fallback;
 
-    void run() {
+    // The program's backend, made on the alert thread.
+    static std::unique_ptr<Backend> canberra() {
         // Reached once, for the first alert: nothing of the sound is prepared before it is needed.
         ca_context* context = nullptr;
         bool usable =
@@ -33,6 +59,11 @@ struct AlertSound::Player {
             ca_context_change_props(context, CA_PROP_APPLICATION_NAME, ABACOLO_PRODUCT_NAME,
                                     CA_PROP_APPLICATION_ID, ABACOLO_APP_ID, nullptr) == CA_SUCCESS &&
             ca_context_open(context) == CA_SUCCESS;
+        return std::make_unique<Canberra>(context, usable);
+    }
+
+    void run() {
+        const std::unique_ptr<Backend> backend = make();
         for (;;) {
             int alerts = 0;
             {
@@ -45,24 +76,25 @@ struct AlertSound::Player {
             }
             int unplayed = 0;
             for (int i = 0; i < alerts; ++i) {
-                if (!usable ||
-                    ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                                    "Sbagliato! Ripeti", nullptr) != CA_SUCCESS)
+                if (backend == nullptr || !backend->play())
                     ++unplayed;
             }
-            // No sound server or no sound theme: the toolkit's beep, on the screens' thread, while
-            // the program still runs.
+            // No sound server or no sound theme: the fallback (the toolkit's beep), on the screens'
+            // thread, while the program still runs.
             std::lock_guard lock(mutex);
             for (int i = 0; i < unplayed && !stopping; ++i)
-                QMetaObject::invokeMethod(
-                    qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(qApp, fallback, Qt::QueuedConnection);
         }
-        if (context != nullptr)
-            ca_context_destroy(context);
     }
 };
 
-AlertSound::AlertSound() : m_player(std::make_shared<Player>()) {}
+AlertSound::AlertSound() : AlertSound(&Player::canberra, [] { QApplication::beep(); }) {}
+
+AlertSound::AlertSound(MakeBackend make, std::function<void()> fallback)
+    : m_player(std::make_shared<Player>()) {
+    m_player->make = std::move(make);
+    m_player->fallback = std::move(fallback);
+}
 
 AlertSound::~AlertSound() {
     std::lock_guard lock(m_player->mutex);

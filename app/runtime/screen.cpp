@@ -66,8 +66,14 @@ QWidget* Screen::addControl(const ControlSpec& row) {
 void Screen::finishTabOrder() {
     std::stable_sort(m_tabbed.begin(), m_tabbed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < m_tabbed.size(); ++i)
+    for (std::size_t i = 1; i < m_tabbed.size(); ++i) {
+        // A tab index names one control: two with the same index would take the order of the table.
+        if (m_tabbed[i - 1].first == m_tabbed[i].first)
+            qFatal("The screen \"%s\" gives the tab index %d to both %s and %s", qPrintable(windowTitle()),
+                   m_tabbed[i].first, qPrintable(m_tabbed[i - 1].second->objectName()),
+                   qPrintable(m_tabbed[i].second->objectName()));
         QWidget::setTabOrder(m_tabbed[i - 1].second, m_tabbed[i].second);
+    }
 }
 
 QList<QWidget*> Screen::tabOrder() const {

@@ -87,7 +87,8 @@ protected:
     void addControls(std::span<const ControlSpec> table);
     // Adds one control; nullptr for a grid line, which the screen paints itself.
     QWidget* addControl(const ControlSpec& row);
-    // Chains the focus through the controls by their tab indices; call once all controls exist.
+    // Chains the focus through the controls by their tab indices; call once all controls exist. Two
+    // controls that take the focus with one tab index stop the program.
     void finishTabOrder();
     // Esc presses this button. No button of the program is a default button, so Enter never
     // presses one.

@@ -6,6 +6,7 @@
 #include "exercises/exercisescreen.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
+#include "support/screenchecks.h"
 
 #include <QTest>
 
@@ -277,6 +278,33 @@ private slots:
                     actuallyShown.append(int(id));
             QCOMPARE(actuallyShown, shown);
         }
+    }
+
+    // Tab walks the controls of the screens without a grid in their designed order, from the first
+    // focus round to it again (the exercise screens' tests walk theirs).
+    void focusChainFollowsTheDesign_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("computed");
+        QTest::addColumn<QString>("chain");
+        QTest::newRow("start menu") << int(ScreenId::frminizio) << false
+                                    << QStringLiteral("cmdesci cmdsott cmdadd cmdmolt cmddiv cmdesci");
+        QTest::newRow("chooser") << int(ScreenId::frmscelta) << false << QStringLiteral("cmd1 cmd2 cmd1");
+        QTest::newRow("score") << int(ScreenId::frmpunteggio) << false
+                               << QStringLiteral("cmdcalcola cmdcalcola");
+        QTest::newRow("score computed")
+            << int(ScreenId::frmpunteggio) << true << QStringLiteral("cmdok cmdok");
+    }
+
+    void focusChainFollowsTheDesign() {
+        QFETCH(int, screen);
+        QFETCH(bool, computed);
+        QFETCH(QString, chain);
+        TestProgram t;
+        Screen& shown = t.program.screen(ScreenId(screen));
+        QVERIFY(test::showActive(shown));
+        if (computed)
+            test::click(shown, "cmdcalcola");
+        test::checkTabOrder(shown, chain.split(u' '));
     }
 };
 

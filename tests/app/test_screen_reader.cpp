@@ -3,6 +3,7 @@
 // its title, labels that say what they show, and the verdict, the new problem and the score spoken by
 // themselves.
 #include "app/runtime/picture.h"
+#include "app/startmenu.h"
 #include "exercises/addition/screen.h"
 #include "exercises/exercisescreen.h"
 #include "score/scorescreen.h"
@@ -18,6 +19,8 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
+#include <algorithm>
+
 using namespace abacolo;
 using test::allScreens;
 using test::q;
@@ -25,22 +28,30 @@ using test::TestProgram;
 
 namespace {
 
-// What the screens give a screen reader to speak by itself: which object, and the text.
+// What the screens give a screen reader to speak by itself: which object, the text, and whether the
+// object's window was the active one then.
 struct Heard {
     QObject* source;
     QString text;
+    bool inActiveWindow = false;
 };
 std::vector<Heard> heard;
+
+bool inActiveWindow(QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget != nullptr && widget->isActiveWindow();
+}
 
 void recordAnnouncements(QAccessibleEvent* event) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement)
-        heard.push_back({event->object(), static_cast<QAccessibleAnnouncementEvent*>(event)->message()});
+        heard.push_back({event->object(), static_cast<QAccessibleAnnouncementEvent*>(event)->message(),
+                         inActiveWindow(event->object())});
 #endif
     // A notification that is shown is spoken with its name.
     QAccessibleInterface* source = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
-        heard.push_back({event->object(), source->text(QAccessible::Name)});
+        heard.push_back({event->object(), source->text(QAccessible::Name), inActiveWindow(event->object())});
 }
 
 QAccessibleInterface* spoken(QObject* object) {
@@ -206,6 +217,55 @@ private slots:
         screen.tmrtempo_Timer();
         QVERIFY(heard.empty());
         QCOMPARE(nameOf(message), QString());
+    }
+
+    // The problem is heard once the screen has appeared and its window is active, once per showing:
+    // the window activated again, or another change, says nothing new; shown again after another
+    // window, it is heard again.
+    void problemHeardOncePerShowing() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmsottrazioni();
+        QObject* operation = screen.label(q("lbloper"));
+        const auto heardWhileActive = [operation] {
+            return int(std::count_if(heard.begin(), heard.end(), [operation](const Heard& h) {
+                return h.source == operation && h.inActiveWindow;
+            }));
+        };
+        for (int showing = 0; showing < 2; ++showing) {
+            heard.clear();
+            QVERIFY(test::showActive(screen));
+            QCOMPARE(heardWhileActive(), 1);
+            QEvent activation(QEvent::ActivationChange);
+            QEvent modified(QEvent::ModifiedChange);
+            QCoreApplication::sendEvent(&screen, &activation);
+            QCoreApplication::sendEvent(&screen, &modified);
+            QCOMPARE(heardWhileActive(), 1);
+            // Away to the start menu, and back.
+            screen.hideScreen();
+            QVERIFY(test::showActive(t.program.frminizio()));
+        }
+    }
+
+    // Labels whose text is their name say what they are beside it.
+    void describedLabels_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("description");
+        using enum ScreenId;
+        QTest::newRow("right count") << int(frmpunteggio) << q("lblrisg") << q("Risposte giuste");
+        QTest::newRow("wrong count") << int(frmpunteggio) << q("lblriss") << q("Risposte sbagliate");
+        QTest::newRow("grade") << int(frmpunteggio) << q("lblvoto") << q("Giudizio");
+        QTest::newRow("message") << int(frmdivisioni) << q("lblmessaggio") << q("Messaggio");
+        QTest::newRow("operation") << int(frmdivisioni) << q("lbloper") << q("Operazione");
+    }
+
+    void describedLabels() {
+        QFETCH(int, screen);
+        QFETCH(QString, control);
+        QFETCH(QString, description);
+        TestProgram t;
+        QCOMPARE(spoken(t.program.screen(ScreenId(screen)).control(control))->text(QAccessible::Description),
+                 description);
     }
 
     // After the compute the counts are read with their captions, and the grade with them, from the

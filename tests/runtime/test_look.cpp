@@ -76,6 +76,49 @@ private slots:
         QCOMPARE(colourAt(image, QPoint(2, 2)), QColor(128, 255, 255));
     }
 
+    // What a grab must show: the sign on each operation button of the start menu, the frame around
+    // each count, and a button's face and caption (the compute button draws its wrapped caption itself).
+    void drawnAsDesigned_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("fact");
+        const auto row = [](ScreenId screen, const char* control, const char* fact) {
+            QTest::addRow("%s %s", control, fact) << int(screen) << q(control) << q(fact);
+        };
+        using enum ScreenId;
+        for (const char* sign : {"cmdadd", "cmdsott", "cmdmolt", "cmddiv"})
+            row(frminizio, sign, "sign");
+        row(frmpunteggio, "lblrisg", "frame");
+        row(frmpunteggio, "lblriss", "frame");
+        row(frmpunteggio, "cmdcalcola", "face and caption");
+        row(frmaddizioni, "cmdconferma", "face and caption");
+    }
+
+    void drawnAsDesigned() {
+        QFETCH(int, screen);
+        QFETCH(QString, control);
+        QFETCH(QString, fact);
+        TestProgram t;
+        Screen& shown = t.program.screen(ScreenId(screen));
+        if (fact == q("frame"))
+            test::click(shown, "cmdcalcola");
+        const QImage image = shown.grab().toImage();
+        const QRect area = shown.control(control)->geometry();
+        const QColor black(Qt::black);
+        if (fact == q("sign")) {
+            const QRect middle(area.center() - QPoint(area.width() / 4, area.height() / 4), area.size() / 2);
+            QVERIFY(darkest(image, middle).lightness() < 40);
+        } else if (fact == q("frame")) {
+            const int third = area.height() / 3;
+            QCOMPARE(darkest(image, QRect(area.left(), area.top() + third, 1, third)), black);
+            QCOMPARE(darkest(image, QRect(area.left() + 2, area.top(), area.width() / 3, 1)), black);
+        } else {
+            const QColor face = colourAt(image, area.topLeft() + QPoint(6, 4));
+            QVERIFY(face != shown.palette().color(QPalette::Window) && face.lightness() > 200);
+            QCOMPARE(darkest(image, area.adjusted(6, 6, -6, -6)), black);
+        }
+    }
+
     void textsFitTheirControls_data() {
         QTest::addColumn<QString>("style");
         QTest::addColumn<double>("points"); // the desktop's font size; 0 keeps the one Qt found

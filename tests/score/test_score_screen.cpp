@@ -221,6 +221,7 @@ private slots:
         QVERIFY(!multiplication.isHidden());
         test::click(multiplication, "cmdpunteggio");
         QCOMPARE(&t.program.frmpunteggio(), &score);
+        QCOMPARE(score.focusWidget(), score.control(QStringLiteral("cmdcalcola")));
         for (const char* name : resultShown)
             if (QByteArray(name) != "pctpallot") // the hand-off leaves the picture as it was
                 QVERIFY2(!shown(score, name), name);
