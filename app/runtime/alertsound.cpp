@@ -53,9 +53,9 @@ struct AlertSound::Player {
             // No sound server or no sound theme: the toolkit's beep, on the screens' thread, while
             // the program still runs.
             std::lock_guard lock(mutex);
+            const auto beep = [] { QApplication::beep(); };
             for (int i = 0; i < unplayed && !stopping; ++i)
-                QMetaObject::invokeMethod(
-                    qApp, [] { QApplication::beep(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(qApp, beep, Qt::QueuedConnection);
         }
         if (context != nullptr)
             ca_context_destroy(context);

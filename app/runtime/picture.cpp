@@ -21,6 +21,14 @@ QString pictureResource(const QString& drawing) {
 #endif
 }
 
+QIcon windowIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), m_resource(resource) {
     setFocusPolicy(Qt::NoFocus);
 }

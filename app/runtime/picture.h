@@ -3,6 +3,7 @@
 // knows in which form the build compiled the drawings in.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -13,6 +14,9 @@ namespace abacolo {
 // in a build without Qt SVG, the PNG rendered from it at build time (":/art/lizard.png", its size; a
 // "@2x" file of twice the size beside it, which QIcon takes on dense screens).
 QString pictureResource(const QString& drawing);
+
+// The program's window icon, from the PNG sizes of the icon theme compiled in (16 to 256 pixels).
+QIcon windowIcon();
 
 class Picture : public QWidget {
     Q_OBJECT

@@ -22,7 +22,7 @@ Screen::Screen(Registry& registry, ScreenId id, const FormSpec& form)
     : QWidget(nullptr), m_registry(registry), m_id(id) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(form.title));
-    setWindowIcon(QIcon(pictureResource(QStringLiteral(":/icons/abacolo.svg"))));
+    setWindowIcon(abacolo::windowIcon());
     setFixedSize(pixels(form.clientWidth), pixels(form.clientHeight));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, toColor(form.background));
