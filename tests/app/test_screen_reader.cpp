@@ -33,10 +33,6 @@ struct Heard {
 std::vector<Heard> heard;
 
 void recordAnnouncements(QAccessibleEvent* event) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (event->type() == QAccessible::Announcement)
-        heard.push_back({event->object(), static_cast<QAccessibleAnnouncementEvent*>(event)->message()});
-#endif
     // A notification that is shown is spoken with its name.
     QAccessibleInterface* source = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
