@@ -77,6 +77,14 @@ QIcon pictureIcon(const QString& drawing) {
     return QIcon(new PictureIconEngine(drawing));
 }
 
+QIcon windowIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size),
+                     QSize(size, size));
+    return icon;
+}
+
 Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), m_renderings(resource) {
     setFocusPolicy(Qt::NoFocus);
 }

@@ -36,6 +36,9 @@ private:
 // An icon drawn from a drawing, rendered once for each size a button asks for.
 QIcon pictureIcon(const QString& drawing);
 
+// The program's window icon, from the PNG sizes of the icon theme compiled in (16 to 256 pixels).
+QIcon windowIcon();
+
 class Picture : public QWidget {
     Q_OBJECT
 public:

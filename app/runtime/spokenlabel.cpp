@@ -2,19 +2,13 @@
 #include "app/runtime/spokenlabel.h"
 
 #include <QAccessible>
-#include <QtGlobal>
 
 namespace abacolo {
 
 void SpokenLabel::announce() {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(this, text());
-    event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
-#else
     // The label is a notification (accessibility.cpp): shown again, it is spoken again with its name,
-    // the text it shows.
+    // the text it shows. Orca speaks it so under Qt 6.4 and Qt 6.8 alike (Debian 12 and 13).
     QAccessibleEvent event(this, QAccessible::ObjectShow);
-#endif
     QAccessible::updateAccessibility(&event);
 }
 

@@ -43,11 +43,6 @@ bool inActiveWindow(QObject* object) {
 }
 
 void recordAnnouncements(QAccessibleEvent* event) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (event->type() == QAccessible::Announcement)
-        heard.push_back({event->object(), static_cast<QAccessibleAnnouncementEvent*>(event)->message(),
-                         inActiveWindow(event->object())});
-#endif
     // A notification that is shown is spoken with its name.
     QAccessibleInterface* source = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)

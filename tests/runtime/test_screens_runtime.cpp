@@ -180,6 +180,9 @@ private slots:
         QCOMPARE(shown.windowTitle(), title);
         QCOMPARE(shown.palette().color(QPalette::Window), background);
         QVERIFY(!shown.windowIcon().isNull());
+        // Drawn from PNG sizes, which need no image plugin.
+        const QList<QSize> iconSizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(shown.windowIcon().availableSizes(), iconSizes);
     }
 
     // The faces asked for by name are missing on Linux: the nearest faces of the same size and weight
