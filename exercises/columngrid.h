@@ -74,7 +74,7 @@ struct ColumnGrid {
 
 // A control of the operation's own (a grid line, the divisor's box) and what the check does with it.
 struct OwnControl {
-    ControlSpec spec;
+    ControlSpec control;
     Emptied emptied = Emptied::Never;
 };
 

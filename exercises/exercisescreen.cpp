@@ -87,7 +87,7 @@ ExerciseScreen::ExerciseScreen(Registry& registry, ScreenId id, const ExerciseLa
     };
     buildGrid(layout.grid, add);
     for (const OwnControl& own : layout.own)
-        add(own.spec, QString(), own.emptied);
+        add(own.control, QString(), own.emptied);
     addControls(commonControls(layout.places));
     finishTabOrder();
     addDigitPad();
