@@ -29,10 +29,10 @@ public:
     StartMenu& frminizio();
     Chooser& frmscelta();
     ExerciseScreen& exercise(ScreenId id);
-#define ABACOLO_EXERCISE_ACCESSOR(screen, code, title, factory)                                              \
-    ExerciseScreen& screen() {                                                                               \
-        return exercise(ScreenId::screen);                                                                   \
-    }
+    // clang-format off
+#define ABACOLO_EXERCISE_ACCESSOR(screen, code, title, factory) \
+    ExerciseScreen& screen() { return exercise(ScreenId::screen); }
+    // clang-format on
     ABACOLO_EXERCISES(ABACOLO_EXERCISE_ACCESSOR)
 #undef ABACOLO_EXERCISE_ACCESSOR
     ScoreScreen& frmpunteggio();
