@@ -22,8 +22,7 @@ public:
         painter->drawPixmap(rect.topLeft(), m_renderings.at((QSizeF(rect.size()) * ratio).toSize(), ratio));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        QPixmap pixmap = m_renderings.at(size, 1.0);
-        return pixmap;
+        return m_renderings.at(size, 1.0);
     }
     QIconEngine* clone() const override { return new PictureIconEngine(m_renderings.drawing()); }
 

@@ -138,20 +138,6 @@ void Screen::addDigitPad() {
         m_pad = new DigitPad(this);
 }
 
-QRect Screen::designedRect(const QWidget* control) const {
-    for (const Placed& placed : m_placed)
-        if (placed.widget == control)
-            return placed.rect;
-    return {};
-}
-
-QFont Screen::designedFont(const QWidget* control) const {
-    for (const Placed& placed : m_placed)
-        if (placed.widget == control)
-            return placed.font;
-    return {};
-}
-
 void Screen::applyFit(const Fit& fit) {
     for (const Placed& placed : m_placed) {
         placed.widget->setGeometry(scaled(placed.rect, fit));

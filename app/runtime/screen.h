@@ -77,9 +77,6 @@ public:
     void setFullScreen(bool on);
     bool isFullScreenLayout() const { return m_fullScreen; }
     const Fit& fit() const { return m_fit; }
-    // The control's designed place in pixels and its designed font, as the table gave them.
-    QRect designedRect(const QWidget* control) const;
-    QFont designedFont(const QWidget* control) const;
 
 protected:
     Registry& registry() const { return m_registry; }
