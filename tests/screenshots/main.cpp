@@ -3,6 +3,9 @@
 // docs/screenshots. Usage: abacolo_screenshots [--scale=2] OUTPUT_DIR [FONT_REPORT] (--scale=2 or
 // QT_SCALE_FACTOR=2 for the 2× set). FONT_REPORT names a text file that receives the face serving each font
 // the screens ask for.
+// abacolo_screenshots --where=WIDTHxHEIGHT prints, for every screen in full screen on a display of that
+// size, where each named control's centre lies ("SCREEN CONTROL X Y", in display pixels): the scripts
+// that photograph the real program there press its buttons and the digit pad by these.
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
@@ -19,6 +22,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <cstdio>
 #include <cstring>
 
 using namespace abacolo;
@@ -53,6 +57,32 @@ void reportFonts(const QString& path, std::initializer_list<const QWidget*> cont
     }
 }
 
+// The centres of every named control of every screen in full screen on `display`.
+int printWhere(const QString& size) {
+    const QStringList sides = size.split(QLatin1Char('x'));
+    const QSize display(sides.value(0).toInt(), sides.value(1).toInt());
+    if (sides.size() != 2 || display.isEmpty()) {
+        qWarning("--where wants a display size such as 1920x1080, not %s", qPrintable(size));
+        return 2;
+    }
+    test::TestProgram t;
+    t.seam.display = display;
+    t.program.setFullScreen(true);
+    for (const ScreenId id : test::allScreens()) {
+        Screen& screen = t.program.screen(id);
+        screen.showScreen();
+        for (const QWidget* control : screen.findChildren<QWidget*>()) {
+            if (control->objectName().isEmpty() || !control->isVisibleTo(&screen))
+                continue;
+            const QPoint centre = control->mapTo(&screen, control->rect().center());
+            std::printf("%s %s %d %d\n", t.program.screenName(id), qPrintable(control->objectName()), centre.x(),
+                        centre.y());
+        }
+        screen.hideScreen();
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -65,6 +95,8 @@ int main(int argc, char* argv[]) {
         --argc;
     }
     QApplication application(argc, argv);
+    if (argc > 1 && std::strncmp(argv[1], "--where=", 8) == 0)
+        return printWhere(QString::fromLocal8Bit(argv[1] + 8));
     if (argc < 2) {
         qWarning("usage: abacolo_screenshots OUTPUT_DIR");
         return 2;
