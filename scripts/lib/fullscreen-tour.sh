@@ -71,7 +71,10 @@ fullscreen_tour() {
   xdotool key alt+c
   sleep 1
   shot=$((shot + 1))
-  import -window root "$(printf '%s/%02d-addition-checked.png' "$folder" "$shot")"
+  local checked
+  checked=$(printf "%s/%02d-addition-checked.png" "$folder" "$shot")
+  import -window root "$checked"
+  echo "photographed: $checked"
   xdotool key alt+p
   _tour_window "Punteggio" || return 1
   photo score
