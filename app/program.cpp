@@ -5,9 +5,12 @@
 #include "app/runtime/accessibility.h"
 #include "app/runtime/designpalette.h"
 #include "app/runtime/fonts.h"
+#include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
 #include "score/scorescreen.h"
+
+#include <QApplication>
 
 namespace abacolo {
 namespace {
@@ -29,6 +32,8 @@ Program::Program(ScreenSeam& seam) : Registry(seam) {
     installFontSubstitutions();
     installAccessibleInterfaces();
     installDesignPalette();
+    // One icon for every window, read once: each screen shows the program's.
+    QApplication::setWindowIcon(windowIcon());
     setFactory(ScreenId::frminizio, factoryOf<StartMenu>());
     setFactory(ScreenId::frmscelta, factoryOf<Chooser>());
     for (const Exercise& exercise : exercises)

@@ -69,7 +69,7 @@ QWidget* makeWidget(const ControlSpec& row, QWidget* form) {
         return button;
     }
     case Kind::Picture:
-        return new Picture(text, form);
+        return new Picture(text, pixelRect(row).size(), form);
     case Kind::Line:
         break;
     }

@@ -2,15 +2,18 @@
 #include "app/runtime/picture.h"
 
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
-#ifdef ABACOLO_PNG_PICTURES
-#include <QImage>
-#else
+
+#include <algorithm>
+#ifndef ABACOLO_PNG_PICTURES
 #include <QSvgRenderer>
 #endif
 
 namespace abacolo {
 namespace {
+
+constexpr int windowIconSizes[] = {16, 32, 48, 64};
 
 // A button's picture: the drawing rendered for each size the button asks for, and kept.
 class PictureIconEngine : public QIconEngine {
@@ -30,6 +33,81 @@ private:
     Renderings m_renderings;
 };
 
+// The drawing at `size` device pixels. Painting on an image, it may run on any thread.
+QImage rendered(const QString& drawing, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+#ifdef ABACOLO_PNG_PICTURES
+    // The rendering made for the nearest density (the designed size, or twice it for a picture shown
+    // larger: on a dense display or in full screen), scaled to the exact size like the SVG would be.
+    QString file = pictureResource(drawing);
+    const QImage designed(file);
+    if (size.width() > designed.width())
+        file.insert(file.size() - 4, QStringLiteral("@2x"));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), QImage(file));
+#else
+    QSvgRenderer renderer(drawing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+#endif
+    painter.end();
+    return image;
+}
+
+// The window icon's sizes, read into images.
+QList<QImage> iconImages() {
+    QList<QImage> images;
+    for (const int size : windowIconSizes) {
+        // Read as PNG by name: left to guess the format, the reader would load the image plugins.
+        QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size), "png");
+        images.append(reader.read());
+    }
+    return images;
+}
+
+// The window icon, its images read on another thread: a window asks for them only when it is shown,
+// by when the reading (and the image reader's first look through Qt's plugins) has long been done.
+class WindowIconEngine : public QIconEngine {
+public:
+    WindowIconEngine() : m_reading(std::async(std::launch::async, iconImages).share()) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const QList<QImage>& images = m_reading.get();
+        // The smallest image at least as large as asked, else the largest, scaled to the size.
+        const QImage* chosen = &images.constLast();
+        for (const QImage& image : images) {
+            if (image.width() >= size.width() && image.height() >= size.height()) {
+                chosen = &image;
+                break;
+            }
+        }
+        const QImage fitting =
+            chosen->size() == size ? *chosen : chosen->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return QPixmap::fromImage(fitting);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : windowIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new WindowIconEngine(*this); }
+    QString key() const override { return QStringLiteral("abacolo-window"); }
+
+private:
+    std::shared_future<QList<QImage>> m_reading;
+};
+
 } // namespace
 
 QString pictureResource(const QString& drawing) {
@@ -43,29 +121,24 @@ QString pictureResource(const QString& drawing) {
 #endif
 }
 
+void Renderings::prepare(QSize size, qreal ratio) {
+    if (m_prepared.valid() || m_kept.contains({size.width(), size.height()}))
+        return;
+    m_preparedSize = size;
+    m_preparedRatio = ratio;
+    m_prepared = std::async(std::launch::async, rendered, m_drawing, size);
+}
+
 QPixmap Renderings::at(QSize size, qreal ratio) {
     const QPair<int, int> key(size.width(), size.height());
     auto kept = m_kept.constFind(key);
     if (kept != m_kept.constEnd() && kept->devicePixelRatio() == ratio)
         return *kept;
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-#ifdef ABACOLO_PNG_PICTURES
-    // The rendering made for the nearest density (the designed size, or twice it for a picture shown
-    // larger: on a dense display or in full screen), scaled to the exact size like the SVG would be.
-    QString file = pictureResource(m_drawing);
-    const QImage designed(file);
-    if (size.width() > designed.width())
-        file.insert(file.size() - 4, QStringLiteral("@2x"));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), QImage(file));
-#else
-    QSvgRenderer renderer(m_drawing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-#endif
-    painter.end();
+    QPixmap pixmap;
+    if (m_prepared.valid() && m_preparedSize == size && m_preparedRatio == ratio)
+        pixmap = QPixmap::fromImage(m_prepared.get());
+    else
+        pixmap = QPixmap::fromImage(rendered(m_drawing, size));
     pixmap.setDevicePixelRatio(ratio);
     m_kept.insert(key, pixmap);
     ++m_renders;
@@ -77,15 +150,15 @@ QIcon pictureIcon(const QString& drawing) {
 }
 
 QIcon windowIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size),
-                     QSize(size, size));
-    return icon;
+    return QIcon(new WindowIconEngine);
 }
 
-Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), m_renderings(resource) {
+Picture::Picture(const QString& resource, QSize size, QWidget* parent)
+    : QWidget(parent), m_renderings(resource) {
     setFocusPolicy(Qt::NoFocus);
+    resize(size);
+    const qreal ratio = devicePixelRatioF();
+    m_renderings.prepare((QSizeF(size) * ratio).toSize(), ratio);
 }
 
 void Picture::paintEvent(QPaintEvent*) {

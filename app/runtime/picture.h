@@ -5,10 +5,13 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+#include <future>
 
 namespace abacolo {
 
@@ -23,26 +26,36 @@ public:
     explicit Renderings(QString drawing) : m_drawing(std::move(drawing)) {}
 
     const QString& drawing() const { return m_drawing; }
+    // Starts rendering the size a picture will first be shown at on another thread, while its screen is
+    // still being built: the first paint finds it made (or waits for the rest).
+    void prepare(QSize size, qreal ratio);
     // The drawing at `size` device pixels, for a display of `ratio` device pixels per pixel.
     QPixmap at(QSize size, qreal ratio);
     int renderCount() const { return m_renders; }
 
 private:
+    void keep(QSize size, QPixmap pixmap);
+
     QString m_drawing;
     QHash<QPair<int, int>, QPixmap> m_kept;
+    std::future<QImage> m_prepared;
+    QSize m_preparedSize;
+    qreal m_preparedRatio = 1;
     int m_renders = 0;
 };
 
 // An icon drawn from a drawing, rendered once for each size a button asks for.
 QIcon pictureIcon(const QString& drawing);
 
-// The program's window icon, from the PNG sizes of the icon theme compiled in (16 to 256 pixels).
+// The program's window icon, from the PNG sizes of the icon theme compiled in (16 to 64 pixels), read
+// on another thread from the moment it is made until a window first asks for it.
 QIcon windowIcon();
 
 class Picture : public QWidget {
     Q_OBJECT
 public:
-    explicit Picture(const QString& resource, QWidget* parent = nullptr);
+    // A picture of `size` pixels, its first rendering started at once (see Renderings::prepare).
+    Picture(const QString& resource, QSize size, QWidget* parent = nullptr);
 
     QString resource() const { return m_renderings.drawing(); }
     // How many times the drawing has been rendered: once per size and pixel ratio, not per paint.

@@ -27,7 +27,6 @@ Screen::Screen(Registry& registry, ScreenId id, const FormSpec& form)
     : QWidget(nullptr), m_registry(registry), m_id(id) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(form.title));
-    setWindowIcon(abacolo::windowIcon());
     m_designedSize = QSize(pixels(form.clientWidth), pixels(form.clientHeight));
     setFixedSize(m_designedSize);
     QPalette palette = this->palette();
