@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const bool withButton = QApplication::arguments().contains(QStringLiteral("--button"));
     QWidget window;
-    window.setWindowTitle(withButton ? QStringLiteral("Finestra con pulsante") : QStringLiteral("Finestra vuota"));
+    window.setWindowTitle(withButton ? QStringLiteral("Finestra con pulsante")
+                                     : QStringLiteral("Finestra vuota"));
     window.resize(startMenuWidth, startMenuHeight);
     if (withButton) {
         auto* button = new QPushButton(QStringLiteral("&Esci"), &window);

@@ -86,8 +86,9 @@ public:
                 break;
             }
         }
-        const QImage fitting =
-            chosen->size() == size ? *chosen : chosen->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage fitting = chosen->size() == size
+                                   ? *chosen
+                                   : chosen->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return QPixmap::fromImage(fitting);
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {

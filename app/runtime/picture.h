@@ -5,8 +5,8 @@
 #pragma once
 
 #include <QHash>
-#include <QImage>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>

@@ -75,8 +75,8 @@ int printWhere(const QString& size) {
             if (control->objectName().isEmpty() || !control->isVisibleTo(&screen))
                 continue;
             const QPoint centre = control->mapTo(&screen, control->rect().center());
-            std::printf("%s %s %d %d\n", t.program.screenName(id), qPrintable(control->objectName()), centre.x(),
-                        centre.y());
+            std::printf("%s %s %d %d\n", t.program.screenName(id), qPrintable(control->objectName()),
+                        centre.x(), centre.y());
         }
         screen.hideScreen();
     }
