@@ -60,8 +60,9 @@ QImage rendered(const QString& drawing, QSize size) {
 QList<QImage> iconImages() {
     QList<QImage> images;
     for (const int size : windowIconSizes) {
-        // Read as PNG by name: left to guess the format, the reader would load the image plugins.
+        // Read as PNG and nothing else: a reader free to guess would load and ask every image plugin.
         QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
         images.append(reader.read());
     }
     return images;
