@@ -184,6 +184,10 @@ private slots:
         // Drawn from PNG sizes, which need no image plugin.
         const QList<QSize> iconSizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}};
         QCOMPARE(shown.windowIcon().availableSizes(), iconSizes);
+        const QImage icon = shown.windowIcon().pixmap(QSize(32, 32)).toImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QCOMPARE(icon, QImage(QStringLiteral(":/icons/32x32/apps/it.abacolo.Abacolo.png"))
+                           .convertToFormat(icon.format()));
     }
 
     // The faces asked for by name are missing on Linux: the nearest faces of the same size and weight
