@@ -69,7 +69,7 @@ QList<QImage> iconImages() {
 }
 
 // The window icon, its images read on another thread: a window asks for them only when it is shown,
-// by when the reading (and the image reader's first look through Qt's plugins) has long been done.
+// by when the reading has long been done.
 class WindowIconEngine : public QIconEngine {
 public:
     WindowIconEngine() : m_reading(std::async(std::launch::async, iconImages).share()) {}

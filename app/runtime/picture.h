@@ -34,8 +34,6 @@ public:
     int renderCount() const { return m_renders; }
 
 private:
-    void keep(QSize size, QPixmap pixmap);
-
     QString m_drawing;
     QHash<QPair<int, int>, QPixmap> m_kept;
     std::future<QImage> m_prepared;
