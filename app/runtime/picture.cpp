@@ -5,7 +5,6 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include <algorithm>
 #ifndef ABACOLO_PNG_PICTURES
 #include <QSvgRenderer>
 #endif
@@ -69,33 +68,21 @@ QList<QImage> iconImages() {
 }
 
 // The window icon, its images read on another thread: a window asks for them only when it is shown,
-// by when the reading has long been done.
+// by when the reading has long been done. Then they make an ordinary icon, which chooses and scales.
 class WindowIconEngine : public QIconEngine {
 public:
     WindowIconEngine() : m_reading(std::async(std::launch::async, iconImages).share()) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        const QList<QImage>& images = m_reading.get();
-        // The smallest image at least as large as asked, else the largest, scaled to the size.
-        const QImage* chosen = &images.constLast();
-        for (const QImage& image : images) {
-            if (image.width() >= size.width() && image.height() >= size.height()) {
-                chosen = &image;
-                break;
-            }
-        }
-        const QImage fitting = chosen->size() == size
-                                   ? *chosen
-                                   : chosen->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return QPixmap::fromImage(fitting);
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
     }
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-        const int side = std::min(size.width(), size.height());
-        return {side, side};
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
     }
+    // Known without waiting for the images.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
         for (const int size : windowIconSizes)
@@ -107,7 +94,16 @@ public:
     QString key() const override { return QStringLiteral("abacolo-window"); }
 
 private:
+    QIcon& icon() {
+        if (m_icon.isNull()) {
+            for (const QImage& image : m_reading.get())
+                m_icon.addPixmap(QPixmap::fromImage(image));
+        }
+        return m_icon;
+    }
+
     std::shared_future<QList<QImage>> m_reading;
+    QIcon m_icon;
 };
 
 } // namespace
