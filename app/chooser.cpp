@@ -48,7 +48,7 @@ Chooser::Chooser(Registry& registry) : Screen(registry, ScreenId::frmscelta, for
 }
 
 void Chooser::Form_Load() {
-    centre(registry().seam().displaySize());
+    centre(registry().display());
 }
 
 void Chooser::cmd1_Click() {

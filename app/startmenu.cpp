@@ -66,7 +66,7 @@ StartMenu::StartMenu(Registry& registry) : Screen(registry, ScreenId::frminizio,
 }
 
 void StartMenu::Form_Load() {
-    centre(registry().seam().displaySize());
+    centre(registry().display());
 }
 
 void StartMenu::cmdadd_Click() {

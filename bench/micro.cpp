@@ -34,7 +34,8 @@ class SilentSeam : public ScreenSeam {
 public:
     void beep() override {}
     void endProgram() override {}
-    QSize displaySize() const override { return display; }
+    QList<QRect> displays() const override { return {QRect(QPoint(), display)}; }
+    QRect displayOf(const QWidget&) const override { return primaryDisplay(); }
 
     QSize display{1280, 1024};
 };

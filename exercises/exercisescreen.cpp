@@ -111,7 +111,7 @@ ExerciseScreen::ExerciseScreen(Registry& registry, ScreenId id, const ExerciseLa
 }
 
 void ExerciseScreen::Form_Load() {
-    centre(registry().seam().displaySize());
+    centre(registry().display());
     registry().generator().randomize();
     drawProblem();
     m_wrong = 0;

@@ -104,7 +104,7 @@ ScoreScreen::ScoreScreen(Registry& registry) : Screen(registry, ScreenId::frmpun
 }
 
 void ScoreScreen::Form_Load() {
-    centre(registry().seam().displaySize());
+    centre(registry().display());
 }
 
 void ScoreScreen::awaitCompute() {

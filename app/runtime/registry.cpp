@@ -6,11 +6,16 @@
 #include "app/runtime/screen.h"
 #include "app/runtime/screenseam.h"
 
+#include <algorithm>
+
 namespace abacolo {
 
-Registry::Registry(ScreenSeam& seam) : m_seam(seam) {}
+Registry::Registry(ScreenSeam& seam) : m_seam(seam) {
+    m_seam.setDisplayRemovedHandler([this] { displaysChanged(); });
+}
 
 Registry::~Registry() {
+    m_seam.setDisplayRemovedHandler({});
     for (auto& [id, entry] : m_slots) {
         delete entry.instance;
         entry.instance = nullptr;
@@ -59,17 +64,67 @@ void Registry::unload(ScreenId id) {
         return;
     entry.instance = nullptr;
     instance->prepareUnload();
+    screenHidden(*instance);
     instance->hide();
     // The screen may be running one of its own handlers: Qt deletes it once that has returned.
     instance->deleteLater();
 }
 
 void Registry::setFullScreen(bool on) {
+    if (on && !m_fullScreen)
+        m_display = display();
     m_fullScreen = on;
     for (ScreenId id : m_order) {
         Screen* instance = m_slots[id].instance;
         if (instance != nullptr && instance->isVisible())
-            instance->setFullScreen(on);
+            instance->setFullScreen(on, m_display);
+    }
+}
+
+QRect Registry::display() const {
+    if (!m_fullScreen) {
+        for (auto id = m_shown.rbegin(); id != m_shown.rend(); ++id) {
+            const auto found = m_slots.find(*id);
+            if (found != m_slots.end() && found->second.instance != nullptr &&
+                found->second.instance->isVisible())
+                return m_seam.displayOf(*found->second.instance);
+        }
+    }
+    return m_seam.hasDisplay(m_display) ? m_display : m_seam.primaryDisplay();
+}
+
+void Registry::screenShown(ScreenId id) {
+    std::erase(m_shown, id);
+    m_shown.push_back(id);
+}
+
+void Registry::screenHidden(const Screen& screen) {
+    if (screen.isVisible() && !m_fullScreen)
+        m_display = m_seam.displayOf(screen);
+}
+
+void Registry::displaysChanged() {
+    const QList<QRect> displays = m_seam.displays();
+    if (m_fullScreen && !displays.contains(m_display)) {
+        // The board went away under the program: back to the designed size, on the display that now
+        // holds each screen.
+        m_fullScreen = false;
+        for (ScreenId id : m_order) {
+            Screen* instance = m_slots[id].instance;
+            if (instance != nullptr && instance->isVisible())
+                instance->setFullScreen(false, m_seam.displayOf(*instance));
+        }
+        m_display = display();
+        return;
+    }
+    for (ScreenId id : m_order) {
+        Screen* instance = m_slots[id].instance;
+        if (instance == nullptr || !instance->isVisible())
+            continue;
+        const QRect frame = instance->frameGeometry();
+        if (std::none_of(displays.begin(), displays.end(),
+                         [&frame](const QRect& d) { return d.intersects(frame); }))
+            instance->centre(m_seam.primaryDisplay());
     }
 }
 

@@ -10,6 +10,8 @@
 #include "app/numeric/generator.h"
 #include "app/runtime/screenid.h"
 
+#include <QRect>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -54,9 +56,23 @@ public:
     virtual const char* screenName(ScreenId id) const;
 
     // Full screen belongs to the program, not to one screen: it is set for every screen on view, and a
-    // screen shown later opens as it says. It is off at start and kept nowhere.
+    // screen shown later opens as it says. It fills the display the program stands on when it is set,
+    // and leaving it gives the screens their designed size on that same display. It is off at start and
+    // kept nowhere.
     bool isFullScreen() const { return m_fullScreen; }
     void setFullScreen(bool on);
+
+    // The display the program stands on, where a screen loaded or shown next is centred: the one in
+    // full screen; otherwise the one that holds the screen on view shown last, or that held the last
+    // screen hidden; the primary display at the start of a run and when that display has gone.
+    QRect display() const;
+    // A display went away: a program in full screen on it leaves full screen on a display that remains,
+    // and a screen that stood only on it is centred on the primary display.
+    void displaysChanged();
+
+    // What the screens tell the registry as they come and go, for display().
+    void screenShown(ScreenId id);
+    void screenHidden(const Screen& screen);
 
     Generator& generator() { return m_generator; }
     ScreenSeam& seam() { return m_seam; }
@@ -72,6 +88,8 @@ private:
     Generator m_generator;
     std::map<ScreenId, Slot> m_slots;
     std::vector<ScreenId> m_order;
+    std::vector<ScreenId> m_shown; // in the order they were last shown, the latest last
+    QRect m_display;               // as display() says when no screen is on view
     bool m_fullScreen = false;
 };
 

@@ -155,31 +155,49 @@ void Screen::applyFit(const Fit& fit) {
     update();
 }
 
-void Screen::setFullScreen(bool on) {
+void Screen::setFullScreen(bool on, const QRect& display) {
     if (on == m_fullScreen)
         return;
     m_fullScreen = on;
-    const QSize display = m_registry.seam().displaySize();
     if (on) {
+        // The frame goes while the screen fills the display; it is kept to centre the screen by its
+        // outer size when the frame comes back.
+        if (frameGeometry().size() != size()) {
+            m_frame = QMargins(
+                geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+            m_frameKnown = true;
+        }
         m_centreWhenFramed = false;
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        applyFit(fitScreen(display, m_designedSize, m_pad != nullptr));
-        setGeometry(QRect(QPoint(0, 0), display));
+        applyFit(fitScreen(display.size(), m_designedSize, m_pad != nullptr));
+        // On the display it fills: the window system makes a window full screen on the display it is on.
+        setGeometry(display);
         setWindowState(windowState() | Qt::WindowFullScreen);
     } else {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         applyFit(Fit{});
         setFixedSize(m_designedSize);
-        centre(display);
-        // The frame comes back with the window manager: centred again by the outer size once it is known.
-        m_centreWhenFramed = frameGeometry().size() == size();
+        if (m_frameKnown) {
+            placeCentred(display, m_designedSize.grownBy(m_frame));
+        } else {
+            // The frame comes back with the window manager: centred again by the outer size once it is
+            // known.
+            centre(display);
+            m_centreWhenFramed = frameGeometry().size() == size();
+        }
     }
 }
 
 void Screen::showScreen() {
+    const QRect display = m_registry.display();
     if (m_registry.isFullScreen() != m_fullScreen)
-        setFullScreen(m_registry.isFullScreen());
+        setFullScreen(m_registry.isFullScreen(), display);
+    else if (!m_fullScreen && !isVisible() && m_registry.seam().displayOf(*this) != display)
+        // Loaded while the program stood on another display: it opens where the pupil is.
+        centre(display);
+    m_registry.screenShown(m_id);
     const bool first = !m_shownBefore;
     m_shownBefore = true;
     show();
@@ -197,6 +215,7 @@ void Screen::showScreen() {
 }
 
 void Screen::hideScreen() {
+    m_registry.screenHidden(*this);
     hide();
 }
 
@@ -231,12 +250,18 @@ double Screen::outerHeightTwips() const {
     return double(frameGeometry().height()) * twipsPerPixel;
 }
 
-void Screen::centre(QSize display) {
+void Screen::centre(const QRect& display) {
     const bool frameUnknown = !m_shownBefore && frameGeometry().size() == size();
-    m_display = display;
-    setLeftTwips((double(display.width()) * twipsPerPixel - outerWidthTwips()) / 2);
-    setTopTwips((double(display.height()) * twipsPerPixel - outerHeightTwips()) / 2);
+    placeCentred(display, frameGeometry().size());
     m_centreWhenFramed = frameUnknown;
+}
+
+void Screen::placeCentred(const QRect& display, QSize outer) {
+    m_display = display;
+    setLeftTwips(double(display.x()) * twipsPerPixel +
+                 (double(display.width()) * twipsPerPixel - double(outer.width()) * twipsPerPixel) / 2);
+    setTopTwips(double(display.y()) * twipsPerPixel +
+                (double(display.height()) * twipsPerPixel - double(outer.height()) * twipsPerPixel) / 2);
 }
 
 bool Screen::event(QEvent* event) {

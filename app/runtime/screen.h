@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QHash>
 #include <QLine>
+#include <QMargins>
 #include <QWidget>
 
 #include <span>
@@ -62,19 +63,20 @@ public:
     double outerWidthTwips() const;
     double outerHeightTwips() const;
 
-    // Left = (display width - outer width) / 2, then Top likewise, for the display's size in pixels;
-    // negative results are applied too. Where the window manager's frame is known only once the window
-    // is shown, the screen is centred again by its outer size as soon as the frame is known, on that
-    // first showing only.
-    void centre(QSize display);
+    // Left = (display width - outer width) / 2, then Top likewise, on the display (a rectangle of the
+    // desktop, in pixels); negative results are applied too. Where the window manager's frame is known
+    // only once the window is shown, the screen is centred again by its outer size as soon as the frame
+    // is known, on that first showing only.
+    void centre(const QRect& display);
 
     // Controls in tab order (the focus chain the pupil walks with Tab).
     QList<QWidget*> tabOrder() const;
 
-    // Full screen (F11 on any screen, for the whole program): the designed screen scaled by the
-    // largest factor that fits the display and centred, with the digit pad beside it where the screen
-    // has one. Off, the screen has its designed size again, centred as at load.
-    void setFullScreen(bool on);
+    // Full screen (F11 on any screen, for the whole program) on the display: the designed screen scaled
+    // by the largest factor that fits it and centred, with the digit pad beside it where the screen has
+    // one. Off, the screen has its designed size again, centred on the display by its outer size, the
+    // frame as it was before full screen.
+    void setFullScreen(bool on, const QRect& display);
     bool isFullScreenLayout() const { return m_fullScreen; }
     const Fit& fit() const { return m_fit; }
 
@@ -105,6 +107,7 @@ protected:
 private:
     void applyPosition();
     void applyFit(const Fit& fit);
+    void placeCentred(const QRect& display, QSize outer);
 
     // A control as the table placed it, to be scaled in full screen.
     struct Placed {
@@ -124,7 +127,9 @@ private:
     Fit m_fit;
     bool m_fullScreen = false;
     DigitPad* m_pad = nullptr;
-    QSize m_display; // the display the screen was centred on
+    QRect m_display;  // the display the screen was centred on
+    QMargins m_frame; // the window manager's frame around the designed screen, once known
+    bool m_frameKnown = false;
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;

@@ -6,8 +6,21 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWidget>
 
 namespace abacolo::test {
+
+QList<QRect> RecordingSeam::displays() const {
+    return QList<QRect>{QRect(QPoint(), display)} + others;
+}
+
+QRect RecordingSeam::displayOf(const QWidget& window) const {
+    const QPoint centre = window.frameGeometry().center();
+    for (const QRect& candidate : displays())
+        if (candidate.contains(centre))
+            return candidate;
+    return primaryDisplay();
+}
 
 TestProgram::TestProgram(std::uint64_t seed) {
     // A control asked for by a name its screen does not have fails the test that asked.

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test support: a screen seam that records beeps and the request to end, with a display of a chosen
-// size, and a program whose generator and clock are fixed so every draw can be replayed.
+// Test support: a screen seam that records beeps and the request to end, with a primary display of a
+// chosen size and other displays beside it, and a program whose generator and clock are fixed so every draw
+// can be replayed.
 #pragma once
 
 #include "app/program.h"
 #include "app/runtime/screen.h"
 #include "app/runtime/screenseam.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -21,11 +23,14 @@ class RecordingSeam : public ScreenSeam {
 public:
     void beep() override { ++beeps; }
     void endProgram() override { ++endRequests; }
-    QSize displaySize() const override { return display; }
+    QList<QRect> displays() const override;
+    // The display that holds the centre of the window with its frame, as a window manager judges.
+    QRect displayOf(const QWidget& window) const override;
 
     int beeps = 0;
     int endRequests = 0;
-    QSize display{1280, 1024};
+    QSize display{1280, 1024}; // the primary display's, at the desktop's origin
+    QList<QRect> others;       // further displays, in desktop pixels
 };
 
 // The program's screens in the registry's order: the start menu, the chooser, the exercises of the
