@@ -10,11 +10,13 @@
 #include "app/numeric/generator.h"
 #include "app/runtime/screenid.h"
 
+#include <QMargins>
 #include <QRect>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace abacolo {
@@ -70,6 +72,11 @@ public:
     // and a screen that stood only on it is centred on the primary display.
     void displaysChanged();
 
+    // The window manager's frame around a screen, as the screens learn it; all have the same. A screen
+    // back from full screen is placed by it before Qt knows its frame again.
+    std::optional<QMargins> windowFrame() const { return m_frame; }
+    void setWindowFrame(const QMargins& frame) { m_frame = frame; }
+
     // What the screens tell the registry as they come and go, for display().
     void screenShown(ScreenId id);
     void screenHidden(const Screen& screen);
@@ -90,6 +97,7 @@ private:
     std::vector<ScreenId> m_order;
     std::vector<ScreenId> m_shown; // in the order they were last shown, the latest last
     QRect m_display;               // as display() says when no screen is on view
+    std::optional<QMargins> m_frame;
     bool m_fullScreen = false;
 };
 

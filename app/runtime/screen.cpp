@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace abacolo {
 
@@ -162,12 +163,7 @@ void Screen::setFullScreen(bool on, const QRect& display) {
     if (on) {
         // The frame goes while the screen fills the display; it is kept to centre the screen by its
         // outer size when the frame comes back.
-        if (frameGeometry().size() != size()) {
-            m_frame = QMargins(
-                geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-            m_frameKnown = true;
-        }
+        learnFrame();
         m_centreWhenFramed = false;
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -179,8 +175,8 @@ void Screen::setFullScreen(bool on, const QRect& display) {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         applyFit(Fit{});
         setFixedSize(m_designedSize);
-        if (m_frameKnown) {
-            placeCentred(display, m_designedSize.grownBy(m_frame));
+        if (const std::optional<QMargins> frame = m_registry.windowFrame()) {
+            placeCentred(display, m_designedSize.grownBy(*frame));
         } else {
             // The frame comes back with the window manager: centred again by the outer size once it is
             // known.
@@ -238,8 +234,18 @@ void Screen::setTopTwips(double twips) {
 
 void Screen::applyPosition() {
     // Qt places windows in whole pixels; the twips are kept as computed.
-    move(static_cast<int>(std::lround(m_left / twipsPerPixel)),
-         static_cast<int>(std::lround(m_top / twipsPerPixel)));
+    const QPoint outer(static_cast<int>(std::lround(m_left / twipsPerPixel)),
+                       static_cast<int>(std::lround(m_top / twipsPerPixel)));
+    const std::optional<QMargins> frame = m_registry.windowFrame();
+    if (frame && m_shownBefore) {
+        // Back from full screen, or hidden, Qt does not always know the frame the window will have
+        // again (none, or one half drawn), and would place the client area by it: the client area is
+        // placed inside the frame the window manager gives. (A window never shown is placed with its
+        // frame by the window manager.)
+        setGeometry(QRect(outer + QPoint(frame->left(), frame->top()), size()));
+        return;
+    }
+    move(outer);
 }
 
 double Screen::outerWidthTwips() const {
@@ -258,10 +264,24 @@ void Screen::centre(const QRect& display) {
 
 void Screen::placeCentred(const QRect& display, QSize outer) {
     m_display = display;
-    setLeftTwips(double(display.x()) * twipsPerPixel +
-                 (double(display.width()) * twipsPerPixel - double(outer.width()) * twipsPerPixel) / 2);
-    setTopTwips(double(display.y()) * twipsPerPixel +
-                (double(display.height()) * twipsPerPixel - double(outer.height()) * twipsPerPixel) / 2);
+    m_left = double(display.x()) * twipsPerPixel +
+             (double(display.width()) * twipsPerPixel - double(outer.width()) * twipsPerPixel) / 2;
+    m_top = double(display.y()) * twipsPerPixel +
+            (double(display.height()) * twipsPerPixel - double(outer.height()) * twipsPerPixel) / 2;
+    m_centreWhenFramed = false;
+    // One move to the new place: the window manager gets no half-way place to act on.
+    applyPosition();
+}
+
+void Screen::learnFrame() {
+    // Learnt once, from the first window framed; Qt's idea of the frame is not always right while a
+    // window leaves full screen.
+    if (m_registry.windowFrame() || m_fullScreen || !isVisible() || frameGeometry().size() == size())
+        return;
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    m_registry.setWindowFrame(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                       outer.right() - inner.right(), outer.bottom() - inner.bottom()));
 }
 
 bool Screen::event(QEvent* event) {
@@ -270,6 +290,7 @@ bool Screen::event(QEvent* event) {
     if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize)
         return QWidget::event(event);
     const bool handled = QWidget::event(event);
+    learnFrame();
     // The window manager has framed the window (on showing it, or by moving the client area into the
     // frame): the outer size is known now, and nothing else has placed the window yet.
     if (m_centreWhenFramed && !m_fullScreen && isVisible() && frameGeometry().size() != size())

@@ -11,7 +11,6 @@
 #include <QFont>
 #include <QHash>
 #include <QLine>
-#include <QMargins>
 #include <QWidget>
 
 #include <span>
@@ -108,6 +107,8 @@ private:
     void applyPosition();
     void applyFit(const Fit& fit);
     void placeCentred(const QRect& display, QSize outer);
+    // Tells the registry the window manager's frame, where Qt knows it.
+    void learnFrame();
 
     // A control as the table placed it, to be scaled in full screen.
     struct Placed {
@@ -127,9 +128,7 @@ private:
     Fit m_fit;
     bool m_fullScreen = false;
     DigitPad* m_pad = nullptr;
-    QRect m_display;  // the display the screen was centred on
-    QMargins m_frame; // the window manager's frame around the designed screen, once known
-    bool m_frameKnown = false;
+    QRect m_display; // the display the screen was centred on
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;

@@ -100,3 +100,59 @@ xvfb_wait_window() {
 _xvfb_no_window() { [ -z "$(_xvfb_window "$1")" ]; }
 
 xvfb_wait_gone() { xvfb_wait_until "${2:-10}" _xvfb_no_window "$1"; }
+
+# A real X server with several displays side by side, where Xvfb has one: Xorg with the dummy driver
+# (packages xserver-xorg-core and xserver-xorg-video-dummy, x11-xserver-utils for xrandr). Each
+# argument is one display, WIDTHxHEIGHT+X+Y, the first the primary one.
+#   xorg_dummy_start DISPLAY...       exports DISPLAY
+#   xorg_dummy_unplug N               switches the Nth display (from 0) off, as unplugging its cable
+xorg_dummy_start() {
+  _xvfb_dir=$(mktemp -d)
+  local width=0 height=0 display size size_w size_h x y
+  for display in "$@"; do
+    IFS='x+' read -r size_w size_h x y <<<"$display"
+    ((x + size_w > width)) && width=$((x + size_w))
+    ((y + size_h > height)) && height=$((y + size_h))
+  done
+  cat >"$_xvfb_dir/xorg.conf" <<CONF
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual $width $height
+    EndSubSection
+EndSection
+CONF
+  _xvfb_spawn Xorg -noreset -nolisten tcp -config "$_xvfb_dir/xorg.conf" -logfile "$_xvfb_dir/xorg.log" \
+    -displayfd 3 || return 1
+  export DISPLAY=":$_xvfb_line"
+  local i=0 arguments=()
+  for display in "$@"; do
+    IFS='+' read -r size x y <<<"$display"
+    # The dummy driver offers the common sizes; any other is made from its timings.
+    if ! xrandr | grep -q "^ *$size "; then
+      # shellcheck disable=SC2046 # the mode line's words are separate arguments
+      xrandr --newmode "$size" $(cvt ${size/x/ } | sed -n 's/^Modeline "[^"]*" *//p') || return 1
+    fi
+    xrandr --addmode "DUMMY$i" "$size" 2>/dev/null || true
+    arguments+=(--output "DUMMY$i" --mode "$size" --pos "${x}x$y")
+    ((i == 0)) && arguments+=(--primary)
+    i=$((i + 1))
+  done
+  xrandr "${arguments[@]}"
+}
+
+xorg_dummy_unplug() { xrandr --output "DUMMY$1" --off; }
