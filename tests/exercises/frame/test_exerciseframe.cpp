@@ -551,4 +551,4 @@ void ExerciseFrameTest::answerBeyondDouble() {
 }
 
 QTEST_MAIN(ExerciseFrameTest)
-#include "tst_exerciseframe.moc"
+#include "test_exerciseframe.moc"

@@ -317,4 +317,4 @@ private slots:
 };
 
 QTEST_MAIN(DivisionScreenTest)
-#include "tst_divisionscreen.moc"
+#include "test_divisionscreen.moc"
