@@ -28,7 +28,7 @@ namespace {
 const QSize designed(441, 393); // the exercise screens' client area
 constexpr int usableKey = 48;   // pixels: about a centimetre on a classroom board
 
-// The pad as designed: 7 8 9 / 4 5 6 / 1 2 3 / 0 (two keys wide) and delete.
+// The pad a pupil expects: 7 8 9 / 4 5 6 / 1 2 3 / 0 (two keys wide) and delete.
 struct DesignedKey {
     const char* caption;
     const char* name;
@@ -63,7 +63,7 @@ ExerciseScreen& fullScreenAddition(TestProgram& t, QSize display) {
     return screen;
 }
 
-// Two keys stand as the design has them: in one row at one height, in rows one below the other; in
+// Two keys stand as the pad is laid out: in one row at one height, in rows one below the other; in
 // one column with one edge, in columns one beside the other.
 void checkArranged(const SeenKey& a, const SeenKey& b) {
     const QString pair =
