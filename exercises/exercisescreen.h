@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/runtime/exerciserecord.h"
+#include "app/runtime/feedback.h"
 #include "app/runtime/screen.h"
 #include "exercises/columngrid.h"
 #include "exercises/exercisetable.h"
@@ -24,8 +25,6 @@ class SpokenLabel;
 
 namespace abacolo {
 
-inline constexpr char praiseMessage[] = "Complimenti! Vai avanti";
-inline constexpr char retryMessage[] = "Sbagliato! Ripeti";
 inline constexpr int messageIntervalMs = 3000; // the feedback message is gone within three seconds
 
 // Where the controls that every exercise screen has stand on one screen, in twips.

@@ -12,14 +12,14 @@
 
 // One row per exercise: row(screen, code, title, factory). The factory is defined with the screen.
 // The codes do not follow the search order: division has "4", the two-digit multiplication "5".
-#define ABACOLO_EXERCISES(row)                                                                               \
-    row(frmaddizioni, 1, "Addizioni in colonna", makeAdditionScreen)                                         \
-        row(frmsottrazioni, 2, "Sottrazioni in colonna", makeSubtractionScreen)                              \
-            row(frmmoltiplicazioni, 3, "Moltiplicazioni in colonna con 1 cifra al moltiplicatore",           \
-                makeMultiplicationScreen)                                                                    \
-                row(frmmoltiplicazioni2, 5, "Moltiplicazioni in colonna con 2 cifre al moltiplicatore",      \
-                    makeMultiplication2Screen)                                                               \
-                    row(frmdivisioni, 4, "Divisioni in colonna", makeDivisionScreen)
+// clang-format off
+#define ABACOLO_EXERCISES(row) \
+    row(frmaddizioni, 1, "Addizioni in colonna", makeAdditionScreen) \
+    row(frmsottrazioni, 2, "Sottrazioni in colonna", makeSubtractionScreen) \
+    row(frmmoltiplicazioni, 3, "Moltiplicazioni in colonna con 1 cifra al moltiplicatore", makeMultiplicationScreen) \
+    row(frmmoltiplicazioni2, 5, "Moltiplicazioni in colonna con 2 cifre al moltiplicatore", makeMultiplication2Screen) \
+    row(frmdivisioni, 4, "Divisioni in colonna", makeDivisionScreen)
+// clang-format on
 
 namespace abacolo {
 

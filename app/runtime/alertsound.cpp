@@ -5,6 +5,8 @@
 #include <QMetaObject>
 
 #ifdef ABACOLO_HAVE_CANBERRA
+#include "app/runtime/feedback.h"
+
 #include <canberra.h>
 
 #include <condition_variable>
@@ -29,7 +31,7 @@ public:
 
     bool play() override {
         return m_usable && ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                                           "Sbagliato! Ripeti", nullptr) == CA_SUCCESS;
+                                           retryMessage, nullptr) == CA_SUCCESS;
     }
 
 private:

@@ -8,16 +8,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
+
 namespace abacolo {
 namespace {
 
 struct Key {
     int key;
     const char* caption;
-    const char* spoken;
+    const char* spoken; // also the key's name after "pad": "pad7", "padCancella"
     int row;
     int column;
-    int span = 1;
+    int span = 1; // columns
 };
 
 constexpr Key keys[] = {
@@ -33,26 +36,47 @@ constexpr Key keys[] = {
     {Qt::Key_0, "0", "0", 3, 0, 2},
     {Qt::Key_Backspace, "\u2190", "Cancella", 3, 2},
 };
+static_assert(std::size(keys) == DigitPad::keyCount);
 
+constexpr int columns = 3;
+constexpr int rows = 4;
+
+constexpr double keyPerFactor = 28;    // a key is as tall as a digit box at the screen's factor...
+constexpr int largestKey = 120;        // ...up to a size a hand still spans on a 4K board
+constexpr int smallestGap = 4;         // keys never touch...
+constexpr int keysPerGap = 6;          // ...and stand a sixth of a key apart
 constexpr double captionPerKey = 0.45; // the caption's height as a share of the key's
 
+// Where the keys of `cell` (a row or a column) start: a gap before each key. The pad ends where one
+// more row or column would start.
+int cellStart(int cell, int key, int gap) {
+    return gap + cell * (key + gap);
+}
+
 } // namespace
+
+PadMeasures padMeasures(double factor) {
+    PadMeasures pad;
+    pad.key = std::clamp(static_cast<int>(std::lround(keyPerFactor * factor)), smallestKey, largestKey);
+    pad.gap = std::max(smallestGap, pad.key / keysPerGap);
+    pad.size = QSize(cellStart(columns, pad.key, pad.gap), cellStart(rows, pad.key, pad.gap));
+    return pad;
+}
 
 DigitPad::DigitPad(QWidget* screen) : QWidget(screen) {
     setObjectName(QStringLiteral("digitpad"));
     setFocusPolicy(Qt::NoFocus);
-    for (const Key& key : keys) {
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        const Key& key = keys[i];
         auto* button = new QPushButton(QString::fromUtf8(key.caption), this);
         button->setObjectName(QStringLiteral("pad") + QString::fromUtf8(key.spoken));
         button->setAccessibleName(QString::fromUtf8(key.spoken));
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
-        button->setProperty("row", key.row);
-        button->setProperty("column", key.column);
-        button->setProperty("span", key.span);
         const int code = key.key;
         const QString text = code == Qt::Key_Backspace ? QString() : QString::fromUtf8(key.caption);
         connect(button, &QPushButton::clicked, this, [this, code, text] { press(code, text); });
+        m_keys[i] = button;
     }
     hide();
 }
@@ -66,13 +90,11 @@ void DigitPad::place(const Fit& fit) {
     QFont font = this->font();
     font.setPixelSize(std::max(1, int(fit.key * captionPerKey)));
     font.setBold(true);
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        const int row = button->property("row").toInt();
-        const int column = button->property("column").toInt();
-        const int span = button->property("span").toInt();
-        button->setGeometry(fit.gap + column * (fit.key + fit.gap), fit.gap + row * (fit.key + fit.gap),
-                            span * fit.key + (span - 1) * fit.gap, fit.key);
-        button->setFont(font);
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        const Key& key = keys[i];
+        m_keys[i]->setGeometry(cellStart(key.column, fit.key, fit.gap), cellStart(key.row, fit.key, fit.gap),
+                               key.span * fit.key + (key.span - 1) * fit.gap, fit.key);
+        m_keys[i]->setFont(font);
     }
     show();
     raise();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a screen fills the display in full screen: its designed client area scaled uniformly by the
 // largest factor that fits, centred, and, where the screen has a digit pad, the pad in the wider
-// margin beside it, the factor lowered until keys of a usable size fit there.
+// margin beside it, the factor lowered until the pad (as the pad measures itself) fits there.
 #pragma once
 
 #include <QPoint>
@@ -20,7 +20,8 @@ struct Fit {
     bool operator==(const Fit&) const = default;
 };
 
-inline constexpr int smallestKey = 48; // about a centimetre on a classroom board
+// How far the factor is lowered at a time to make room for the pad.
+inline constexpr double factorStep = 0.01;
 
 // The fit of a screen whose client area is `designed` pixels on a display of `display` pixels.
 Fit fitScreen(QSize display, QSize designed, bool withPad);

@@ -125,6 +125,7 @@ void Renderings::prepare(QSize size, qreal ratio) {
     m_preparedSize = size;
     m_preparedRatio = ratio;
     m_prepared = std::async(std::launch::async, rendered, m_drawing, size);
+    ++m_renders;
 }
 
 QPixmap Renderings::at(QSize size, qreal ratio) {
@@ -133,13 +134,14 @@ QPixmap Renderings::at(QSize size, qreal ratio) {
     if (kept != m_kept.constEnd() && kept->devicePixelRatio() == ratio)
         return *kept;
     QPixmap pixmap;
-    if (m_prepared.valid() && m_preparedSize == size && m_preparedRatio == ratio)
+    if (m_prepared.valid() && m_preparedSize == size && m_preparedRatio == ratio) {
         pixmap = QPixmap::fromImage(m_prepared.get());
-    else
+    } else {
         pixmap = QPixmap::fromImage(rendered(m_drawing, size));
+        ++m_renders;
+    }
     pixmap.setDevicePixelRatio(ratio);
     m_kept.insert(key, pixmap);
-    ++m_renders;
     return pixmap;
 }
 

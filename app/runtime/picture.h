@@ -31,6 +31,7 @@ public:
     void prepare(QSize size, qreal ratio);
     // The drawing at `size` device pixels, for a display of `ratio` device pixels per pixel.
     QPixmap at(QSize size, qreal ratio);
+    // Renderings made, a prepared one included.
     int renderCount() const { return m_renders; }
 
 private:
@@ -56,7 +57,8 @@ public:
     Picture(const QString& resource, QSize size, QWidget* parent = nullptr);
 
     QString resource() const { return m_renderings.drawing(); }
-    // How many times the drawing has been rendered: once per size and pixel ratio, not per paint.
+    // How many times the drawing has been rendered, the rendering made ahead included: once per size
+    // and pixel ratio, not per paint, and none wasted.
     int renderCount() const { return m_renderings.renderCount(); }
 
 protected:

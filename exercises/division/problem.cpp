@@ -35,10 +35,6 @@ std::string operationLine(const Problem& problem) {
     return wholeText(problem.dividend) + " : " + wholeText(problem.divisor);
 }
 
-std::string quotientText(const std::array<std::string, 4>& thousandsToUnits) {
-    return joined(thousandsToUnits);
-}
-
 std::string remainderText(const PartialRows& rows) {
     if (!rows.row4.empty())
         return rows.row4;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Long division of a four-digit dividend by a one-digit divisor: the problem, the quotient and
-// remainder the pupil writes, and their judgement.
+// Long division of a four-digit dividend by a one-digit divisor: the problem, the final remainder
+// the pupil writes, and the judgement of quotient and remainder.
 #pragma once
 
 #include "app/numeric/generator.h"
@@ -23,9 +23,6 @@ Problem draw(Generator& generator);
 
 // "7345 : 6"
 std::string operationLine(const Problem& problem);
-
-// The four quotient boxes joined, thousands first.
-std::string quotientText(const std::array<std::string, 4>& thousandsToUnits);
 
 // The ten partial-remainder boxes, row by row, each row left to right:
 // row 1 k h da u, row 2 h da u, row 3 da u, row 4 u.

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace abacolo;
 
 class GradingTest : public QObject {
@@ -66,6 +68,22 @@ private slots:
         QFETCH(double, wrong);
         const grading::Result result = grading::grade(right, wrong);
         QVERIFY(!result.percent.has_value());
+        QVERIFY(!result.message.has_value());
+    }
+
+    // A percentage that no band holds: above a full score, or not a number, has no message.
+    void noBandOutsideTheScores_data() {
+        QTest::addColumn<double>("right");
+        QTest::addColumn<double>("wrong");
+        QTest::newRow("more right answers than answers") << 5.0 << -3.0;
+        QTest::newRow("endless right answers") << std::numeric_limits<double>::infinity() << 1.0;
+    }
+
+    void noBandOutsideTheScores() {
+        QFETCH(double, right);
+        QFETCH(double, wrong);
+        const grading::Result result = grading::grade(right, wrong);
+        QVERIFY(result.percent.has_value());
         QVERIFY(!result.message.has_value());
     }
 };

@@ -96,6 +96,15 @@ void checkTabOrder(Screen& screen, const QStringList& expected);
 // "&Punteggio" sets the screen's exercise code, which is `code`; before, the screen does not ask.
 void checkScoreCode(ExerciseScreen& screen, int code);
 
+// The problem a screen loaded from `seed` shows: the load mixes the (standing) clock into the generator
+// once, then draws.
+template <typename Draw> auto drawnAtLoad(std::uint64_t seed, Draw draw) {
+    Generator generator(seed);
+    generator.setClock([] { return std::uint64_t{0}; });
+    generator.randomize();
+    return draw(generator);
+}
+
 // The problem a screen loaded from `seed` shows after one right check: the load and the check each mix
 // the (standing) clock into the generator once, and each draw follows its mixing.
 template <typename Draw> auto drawnAfterRightCheck(std::uint64_t seed, Draw draw) {

@@ -62,4 +62,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(Multiplication2ProblemTest)
-#include "tst_multiplication2problem.moc"
+#include "test_multiplication2problem.moc"

@@ -109,4 +109,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(MultiplicationProblemTest)
-#include "tst_multiplicationproblem.moc"
+#include "test_multiplicationproblem.moc"

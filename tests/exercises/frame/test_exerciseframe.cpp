@@ -401,7 +401,8 @@ void ExerciseFrameTest::finishUnloads() {
     QVERIFY(old.isNull());
     QVERIFY(oldTimer.isNull());
 
-    // The next reference is a fresh screen: counts 0, boxes and hidden boxes at their initial texts.
+    // The next reference is a fresh screen: counts 0, no answer read, not asking for its score, no
+    // message.
     TestOperation& fresh = f.screen();
     QCOMPARE(fresh.draws, 1);
     QCOMPARE(fresh.rightCount(), 0);
@@ -550,4 +551,4 @@ void ExerciseFrameTest::answerBeyondDouble() {
 }
 
 QTEST_MAIN(ExerciseFrameTest)
-#include "tst_exerciseframe.moc"
+#include "test_exerciseframe.moc"

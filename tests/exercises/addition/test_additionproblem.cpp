@@ -194,4 +194,4 @@ void AdditionProblemTest::judgement() {
 }
 
 QTEST_GUILESS_MAIN(AdditionProblemTest)
-#include "tst_additionproblem.moc"
+#include "test_additionproblem.moc"

@@ -169,4 +169,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(DivisionProblemTest)
-#include "tst_divisionproblem.moc"
+#include "test_divisionproblem.moc"

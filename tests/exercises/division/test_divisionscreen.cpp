@@ -125,7 +125,7 @@ private slots:
 
         click(screen, "cmdcontrolla");
 
-        // The hidden boxes keep the texts read until the next check.
+        // The answer and the remainder keep the texts the check read until the next check.
         QCOMPARE(screen.answerText(), quotientText);
         QCOMPARE(screen.text(u"txtresto"_s), remainderText);
         checkVerdict(screen, t.seam, right);
@@ -317,4 +317,4 @@ private slots:
 };
 
 QTEST_MAIN(DivisionScreenTest)
-#include "tst_divisionscreen.moc"
+#include "test_divisionscreen.moc"

@@ -124,4 +124,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(DrawingEdgesTest)
-#include "tst_drawingedges.moc"
+#include "test_drawingedges.moc"

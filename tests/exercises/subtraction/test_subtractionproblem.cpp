@@ -125,4 +125,4 @@ void SubtractionProblemTest::judgement() {
 }
 
 QTEST_GUILESS_MAIN(SubtractionProblemTest)
-#include "tst_subtractionproblem.moc"
+#include "test_subtractionproblem.moc"
