@@ -1,14 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What the scripts share; each sources it first, which also turns on the strict mode (set -euo pipefail):
+# What every script shares, sourced first (it also sets -euo pipefail):
 #   . "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-#   ROOT               the repository's root
-#   BUILD_DIR          the build folder: ABACOLO_BUILD_DIR, or build/ at the root
+#   ROOT, BUILD_DIR    the repository's root; the build folder (ABACOLO_BUILD_DIR, default build/)
 #   fail MESSAGE       prints "scripts/NAME: MESSAGE" and ends the script with status 1
-#   SUDO               empty as root, "sudo" otherwise: $SUDO COMMAND runs COMMAND as root
-#   run_as_root VARS ARGS...  runs the script again through sudo unless it is root already, keeping the
-#                      environment variables named in VARS (comma-separated); ARGS are the script's own
-#   on_ci              succeeds on CI (CI=true)
-#   WERROR             the configure option that turns every warning into an error on CI, none elsewhere
+#   SUDO               empty as root, "sudo" otherwise; run_as_root VARS ARGS... runs the script again
+#                      through sudo unless it is root, keeping the environment variables VARS (a,b,c)
+#   on_ci, WERROR      true on CI (CI=true); the configure option making every warning an error there
 #   start_menu_title   prints the start menu's title, read from the program's source
 # shellcheck disable=SC2034 # the variables are for the scripts that source this file
 set -euo pipefail
@@ -33,11 +30,10 @@ on_ci() { [ "${CI:-}" = true ]; }
 WERROR=()
 if on_ci; then WERROR=(-DABACOLO_WERROR=ON); fi
 
-# The title is the first text of the start menu's form description; the screens' own code is the one
-# place it is written.
+# The first text of the start menu's form description: the one place the title is written.
 start_menu_title() {
-  local source="$ROOT/app/startmenu.cpp" title
-  title=$(sed -n 's/.*FormSpec form{"\([^"]*\)".*/\1/p' "$source" 2>/dev/null | head -n 1)
-  [ -n "$title" ] || fail "the start menu's title is not in $source"
+  local title
+  title=$(sed -n 's/.*FormSpec form{"\([^"]*\)".*/\1/p' "$ROOT/app/startmenu.cpp" 2>/dev/null | head -n 1)
+  [ -n "$title" ] || fail "the start menu's title is not in $ROOT/app/startmenu.cpp"
   echo "$title"
 }
