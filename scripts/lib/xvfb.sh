@@ -3,8 +3,9 @@
 # fullscreen-photos, package, screenreader, soundcheck and windows. Xvfb picks a free display itself
 # (-displayfd), so two runs never meet on one display; a private session bus is started when asked;
 # everything started here ends when the script exits.
-#   xvfb_start [--session-bus]        exports DISPLAY (and DBUS_SESSION_BUS_ADDRESS); XVFB_LAUNCHER, when
-#                                     set, names a command that runs Xvfb for it (e.g. inside a chroot)
+#   xvfb_start [--session-bus]        exports DISPLAY, a private XDG_RUNTIME_DIR (and the session bus's
+#                                     DBUS_SESSION_BUS_ADDRESS); XVFB_LAUNCHER names a command to run Xvfb
+#                                     through, if any (check-release: inside a chroot)
 #   xvfb_accessibility_bus            starts the accessibility bus on the session bus and waits for it
 #   xvfb_at_exit COMMAND              runs COMMAND at exit, before the display ends (last added, first run)
 # Every wait of the scripts is one of these, each bounded by S seconds:
@@ -60,6 +61,8 @@ _xvfb_spawn() {
 
 xvfb_start() {
   _xvfb_dir=$(mktemp -d)
+  export XDG_RUNTIME_DIR="$_xvfb_dir/run"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   _xvfb_spawn Xvfb "${XVFB_LAUNCHER:-command}" Xvfb -displayfd 3 -screen 0 "$XVFB_SCREEN" -nolisten tcp ||
     return 1
   export DISPLAY=":$_xvfb_line"
