@@ -3,24 +3,20 @@
 # menu, then every screen in full screen, digits typed on the pad with the mouse (as a pen taps), the
 # check and the score; last F11 again, back to the designed size. Sourced by fullscreen-photos (the
 # program built here) and windows (abacolo.exe under Wine).
-#   tour_photograph FILE                 photographs the display once the drawing has settled
+#   tour_photograph FILE [WINDOW]        photographs the display (or only that window) once the drawing
+#                                        has settled
 #   fullscreen_tour FOLDER WHERE PID     WHERE: the output of abacolo_screenshots --where at the
 #                                        display's size; PID: the program, which must end on "&Esci"
-# Needs DISPLAY, scripts/lib/xvfb.sh sourced, xdotool and imagemagick.
+# Needs DISPLAY, scripts/lib/common.sh and scripts/lib/xvfb.sh sourced, xdotool and imagemagick.
 
-TOUR_MENU="Metto in colonna e calcolo entro il 9.999"
+TOUR_MENU=$(start_menu_title)
 
-# Photographs the display once the program has finished drawing: two grabs in a row alike (a blinking
-# text cursor lets no more agree), at most 10 s.
+# Photographs once the program has finished drawing: two grabs 0.3 s apart alike (a blinking text
+# cursor lets no more agree), at most 10 s.
+_tour_grab() { import -window "$1" rgb:- | md5sum; }
 tour_photograph() {
-  local previous="" now alike=0 deadline=$((SECONDS + 10))
-  while ((alike < 1 && SECONDS < deadline)); do
-    sleep 0.3
-    now=$(import -window root rgb:- | md5sum)
-    if [ "$now" = "$previous" ]; then alike=$((alike + 1)); else alike=0; fi
-    previous=$now
-  done
-  import -window root "$1"
+  xvfb_wait_steady 10 0.3 _tour_grab "${2:-root}" >/dev/null || true
+  import -window "${2:-root}" "$1"
   echo "photographed: $1"
 }
 
@@ -118,10 +114,5 @@ fullscreen_tour() {
   xdotool key F11
   photo start-menu-designed
   xdotool key Escape
-  local _
-  for _ in $(seq 1 50); do
-    kill -0 "$_tour_pid" 2>/dev/null || return 0
-    sleep 0.2
-  done
-  _tour_fail "the program did not end on \"&Esci\""
+  xvfb_wait_ended "$_tour_pid" 10 || _tour_fail "the program did not end on \"&Esci\""
 }

@@ -1,14 +1,22 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The scripts' virtual display, sourced by bench, package, screenreader, soundcheck and windows.
-# Xvfb picks a free display itself (-displayfd), so two runs never meet on one display; a private
-# session bus is started when asked; everything started here ends when the script exits.
-#   xvfb_start [--session-bus]        exports DISPLAY (and DBUS_SESSION_BUS_ADDRESS)
+# The scripts' virtual display and their bounded waits, sourced by bench, check-release,
+# fullscreen-photos, package, screenreader, soundcheck and windows. Xvfb picks a free display itself
+# (-displayfd), so two runs never meet on one display; a private session bus is started when asked;
+# everything started here ends when the script exits.
+#   xvfb_start [--session-bus]        exports DISPLAY, a private XDG_RUNTIME_DIR (and the session bus's
+#                                     DBUS_SESSION_BUS_ADDRESS); XVFB_LAUNCHER names a command to run Xvfb
+#                                     through, if any (check-release: inside a chroot)
 #   xvfb_accessibility_bus            starts the accessibility bus on the session bus and waits for it
 #   xvfb_at_exit COMMAND              runs COMMAND at exit, before the display ends (last added, first run)
+# Every wait of the scripts is one of these, each bounded by S seconds:
 #   xvfb_wait_window TITLE [S [PID]]  waits at most S seconds (default 30) for a shown window with
 #                                     exactly this title and prints its id; fails early if PID ended
 #   xvfb_wait_gone TITLE [S]          waits at most S seconds (default 10) until no such window is shown
+#   xvfb_wait_ended PID [S]           waits at most S seconds (default 10) until the process PID has ended
 #   xvfb_wait_until S COMMAND...      runs COMMAND every 0.1 s until it succeeds, at most S seconds
+#   xvfb_wait_steady S PAUSE COMMAND...  runs COMMAND every PAUSE seconds until two outputs in a row
+#                                     agree, at most S seconds, and prints the last (fails if none agreed)
+#   xorg_dummy_start DISPLAY...       a real X server with several displays instead (see below)
 # Needs the packages xvfb and xdotool, and dbus for the session bus.
 
 XVFB_SCREEN="${XVFB_SCREEN:-1280x1024x24}"
@@ -24,7 +32,7 @@ _xvfb_teardown() {
   done
   for ((i = ${#_xvfb_pids[@]} - 1; i >= 0; i--)); do
     pid=${_xvfb_pids[i]}
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+    if kill "$pid" 2>/dev/null; then wait "$pid" 2>/dev/null || true; fi
   done
   [ -z "$_xvfb_dir" ] || rm -rf "$_xvfb_dir"
   exit "$status"
@@ -33,30 +41,34 @@ trap _xvfb_teardown EXIT
 
 xvfb_at_exit() { _xvfb_hooks+=("$*"); }
 
-# Starts PROGRAM ARGS... in the background with its file descriptor 3 on a pipe, and reads the first
-# line the program writes there (the display number, the bus address) into the variable _xvfb_line.
+# _xvfb_spawn NAME COMMAND...: starts COMMAND in the background with its file descriptor 3 on a pipe,
+# and reads the first line it writes there (the display number, the bus address) into _xvfb_line.
 _xvfb_spawn() {
-  local pipe="$_xvfb_dir/pipe"
+  local name=$1 pipe="$_xvfb_dir/pipe"
+  shift
   mkfifo "$pipe"
-  "$@" 3>"$pipe" >/dev/null 2>"$_xvfb_dir/$1.err" &
+  "$@" 3>"$pipe" >/dev/null 2>"$_xvfb_dir/$name.err" &
   _xvfb_pids+=($!)
   # A program that ends before writing closes the pipe, and read fails at once.
   IFS= read -r -t "$XVFB_START_SECONDS" _xvfb_line <"$pipe" && [ -n "$_xvfb_line" ]
   local status=$?
   rm -f "$pipe"
   if [ "$status" -ne 0 ]; then
-    echo "$1 did not start within $XVFB_START_SECONDS s:" >&2
-    cat "$_xvfb_dir/$1.err" >&2
+    echo "$name did not start within $XVFB_START_SECONDS s:" >&2
+    cat "$_xvfb_dir/$name.err" >&2
   fi
   return "$status"
 }
 
 xvfb_start() {
   _xvfb_dir=$(mktemp -d)
-  _xvfb_spawn Xvfb -displayfd 3 -screen 0 "$XVFB_SCREEN" -nolisten tcp || return 1
+  export XDG_RUNTIME_DIR="$_xvfb_dir/run"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  _xvfb_spawn Xvfb "${XVFB_LAUNCHER:-command}" Xvfb -displayfd 3 -screen 0 "$XVFB_SCREEN" -nolisten tcp ||
+    return 1
   export DISPLAY=":$_xvfb_line"
   if [ "${1:-}" = "--session-bus" ]; then
-    _xvfb_spawn dbus-daemon --session --nofork --print-address=3 || return 1
+    _xvfb_spawn dbus-daemon dbus-daemon --session --nofork --print-address=3 || return 1
     export DBUS_SESSION_BUS_ADDRESS="$_xvfb_line"
   fi
 }
@@ -81,7 +93,7 @@ xvfb_wait_until() {
 # The window id of a shown (mapped and viewable) window with exactly this title, if there is one.
 _xvfb_window() {
   local pattern
-  pattern=$(sed 's/[][\.*^$+?(){}|]/\\&/g' <<<"$1")
+  pattern=$(printf '%s\n' "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g')
   xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1 || true
 }
 
@@ -108,6 +120,8 @@ xvfb_wait_gone() { xvfb_wait_until "${2:-10}" _xvfb_no_window "$1"; }
 #   xorg_dummy_unplug N               switches the Nth display (from 0) off, as unplugging its cable
 xorg_dummy_start() {
   _xvfb_dir=$(mktemp -d)
+  export XDG_RUNTIME_DIR="$_xvfb_dir/run"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
   local width=0 height=0 display size size_w size_h x y
   for display in "$@"; do
     IFS='x+' read -r size_w size_h x y <<<"$display"
@@ -136,7 +150,7 @@ Section "Screen"
     EndSubSection
 EndSection
 CONF
-  _xvfb_spawn Xorg -noreset -nolisten tcp -config "$_xvfb_dir/xorg.conf" -logfile "$_xvfb_dir/xorg.log" \
+  _xvfb_spawn Xorg Xorg -noreset -nolisten tcp -config "$_xvfb_dir/xorg.conf" -logfile "$_xvfb_dir/xorg.log" \
     -displayfd 3 || return 1
   export DISPLAY=":$_xvfb_line"
   local i=0 arguments=()
@@ -144,7 +158,7 @@ CONF
     IFS='+' read -r size x y <<<"$display"
     # The dummy driver offers the common sizes; any other is made from its timings.
     if ! xrandr | grep -q "^ *$size "; then
-      # shellcheck disable=SC2046 # the mode line's words are separate arguments
+      # shellcheck disable=SC2046,SC2086 # the size's and the mode line's words are separate arguments
       xrandr --newmode "$size" $(cvt ${size/x/ } | sed -n 's/^Modeline "[^"]*" *//p') || return 1
     fi
     xrandr --addmode "DUMMY$i" "$size" 2>/dev/null || true
@@ -156,3 +170,21 @@ CONF
 }
 
 xorg_dummy_unplug() { xrandr --output "DUMMY$1" --off; }
+
+_xvfb_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+xvfb_wait_ended() { xvfb_wait_until "${2:-10}" _xvfb_ended "$1"; }
+
+xvfb_wait_steady() {
+  local bound=$1 pause=$2 last="" now
+  shift 2
+  local deadline=$((SECONDS + bound))
+  while :; do
+    sleep "$pause"
+    now=$("$@") || now=""
+    [ "$now" != "$last" ] || break
+    last=$now
+    ((SECONDS < deadline)) || { echo "$last"; return 1; }
+  done
+  echo "$last"
+}

@@ -6,6 +6,8 @@
 // abacolo_screenshots --where=WIDTHxHEIGHT prints, for every screen in full screen on a display of that
 // size, where each named control's centre lies ("SCREEN CONTROL X Y", in display pixels): the scripts
 // that photograph the real program there press its buttons and the digit pad by these.
+// --where=window prints the same for every screen at its designed size in a window, in the window's
+// pixels (scripts/bench presses the buttons by these).
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
@@ -57,17 +59,21 @@ void reportFonts(const QString& path, std::initializer_list<const QWidget*> cont
     }
 }
 
-// The centres of every named control of every screen in full screen on `display`.
+// The centres of every named control of every screen in full screen on a display of `size`, or in a
+// window when `size` is "window".
 int printWhere(const QString& size) {
+    const bool windowed = size == QLatin1String("window");
     const QStringList sides = size.split(QLatin1Char('x'));
     const QSize display(sides.value(0).toInt(), sides.value(1).toInt());
-    if (sides.size() != 2 || display.isEmpty()) {
-        qWarning("--where wants a display size such as 1920x1080, not %s", qPrintable(size));
+    if (!windowed && (sides.size() != 2 || display.isEmpty())) {
+        qWarning("--where wants a display size such as 1920x1080, or window, not %s", qPrintable(size));
         return 2;
     }
     test::TestProgram t;
-    t.seam.display = display;
-    t.program.setFullScreen(true);
+    if (!windowed) {
+        t.seam.display = display;
+        t.program.setFullScreen(true);
+    }
     for (const ScreenId id : test::allScreens()) {
         Screen& screen = t.program.screen(id);
         screen.showScreen();
