@@ -75,8 +75,9 @@ QList<QImage> iconImages() {
     return images;
 }
 
-// The window icon, its images read on another thread: a window asks for them only when it is shown,
-// by when the reading has long been done. Then they make an ordinary icon, which chooses and scales.
+// The window icon, its images read on another thread (where there are threads): a window asks for them
+// only when it is shown, by when the reading has long been done. Then they make an ordinary icon, which
+// chooses and scales.
 class WindowIconEngine : public QIconEngine {
 public:
     WindowIconEngine() : m_reading(std::async(ahead, iconImages).share()) {}

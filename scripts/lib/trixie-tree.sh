@@ -61,25 +61,35 @@ trixie_tree_make() {
   touch "$TRIXIE_TREE/.abacolo-tree-complete"
 }
 
+# Mounts of the tree, innermost last.
+TRIXIE_MOUNTED=()
+trixie_unmount() {
+  # Whatever still runs inside the tree ends first, then the mounts go, innermost first.
+  local proc i
+  for proc in /proc/[0-9]*; do
+    if [ "$(readlink "$proc/root" 2>/dev/null)" = "$TRIXIE_TREE" ]; then kill -9 "${proc#/proc/}" 2>/dev/null || true; fi
+  done
+  for ((i = ${#TRIXIE_MOUNTED[@]} - 1; i >= 0; i--)); do umount -l "${TRIXIE_MOUNTED[$i]}" 2>/dev/null || true; done
+  TRIXIE_MOUNTED=()
+}
+
 trixie_tree_run() {
   trixie_tree_make || return 1
-  local tree="$TRIXIE_TREE" mounted=() status=0
-  cp /etc/resolv.conf "$tree/etc/resolv.conf"
+  local tree="$TRIXIE_TREE" status=0 stale
+  # One run at a time in the tree (scripts/web-qt and scripts/web may meet): a second one waits.
+  exec {TRIXIE_LOCK}>"$TRIXIE_TREE.lock"
+  flock "$TRIXIE_LOCK"
+  # Mounts a stopped run left behind go first.
+  while read -r stale; do
+    umount -l "$stale" 2>/dev/null || true
+  done < <(awk -v tree="$tree" 'index($2, tree "/") == 1 { print $2 }' /proc/mounts | sort -r)
+  trap trixie_unmount EXIT
   mount_in() { # mount_in WHERE MOUNT-ARGS...
     mkdir -p "$tree/$1"
     mount "${@:2}" "$tree/$1"
-    mounted+=("$tree/$1")
+    TRIXIE_MOUNTED+=("$tree/$1")
   }
-  unmount_all() {
-    # Whatever still runs inside the tree ends first, then the mounts go, innermost first.
-    local proc i
-    for proc in /proc/[0-9]*; do
-      if [ "$(readlink "$proc/root" 2>/dev/null)" = "$tree" ]; then kill -9 "${proc#/proc/}" 2>/dev/null || true; fi
-    done
-    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
-    mounted=()
-  }
-  trap unmount_all EXIT
+  cp /etc/resolv.conf "$tree/etc/resolv.conf"
   mount_in proc -t proc proc
   mount_in sys -t sysfs sysfs
   mount_in dev --bind /dev
@@ -91,7 +101,8 @@ trixie_tree_run() {
   chroot "$tree" /usr/bin/env -i HOME="$HOME" LANG=C.UTF-8 TERM="${TERM:-dumb}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     XDG_CACHE_HOME="${XDG_CACHE_HOME:-}" ABACOLO_IN_TRIXIE_TREE=1 "$@" || status=$?
-  unmount_all
+  trixie_unmount
   trap - EXIT
+  exec {TRIXIE_LOCK}>&-
   return "$status"
 }
