@@ -43,10 +43,13 @@ try {
   page.on('pageerror', error => consoleLines.push(`page error: ${error.message}`));
   await page.setViewport({width: Number(options.width), height: Number(options.height)});
   await page.goto(options.url, {waitUntil: 'load'});
-  // The start menu is shown when a window carries its title; it is drawn two frames later.
+  // The start menu is shown when a window of Qt's screen (in a shadow tree of the page) carries its
+  // title and shows its canvas; it is drawn by two frames later.
   await page.waitForFunction(
-    title => [...document.querySelectorAll('.qt-window .title-bar')].some(
-      bar => bar.innerText.trim() === title && bar.offsetParent !== null),
+    title => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
+      host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
+        window => window.querySelector('.window-name')?.textContent === title &&
+                  window.querySelector('canvas')?.getClientRects().length > 0)),
     {timeout: Number(options['timeout-ms']), polling: 20}, START_MENU_TITLE);
   const drawnMs = await page.evaluate(
     () => new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(() => resolve(performance.now())))));
@@ -55,6 +58,9 @@ try {
 } catch (error) {
   console.error(`the start menu did not appear: ${error.message}`);
   status = 1;
+  const [page] = (await browser.pages()).slice(-1);
+  if (page)
+    await page.screenshot({path: options.photo}).catch(() => {});
 } finally {
   writeFileSync(options.photo.replace(/\.png$/, '') + '.log', consoleLines.join('\n') + '\n');
   await browser.close();
