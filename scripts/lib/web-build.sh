@@ -18,8 +18,8 @@ CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/abacolo"
 # The emsdk-shaped folder scripts/web-qt made, through which Qt's toolchain file finds emscripten.
 export EMSDK="$CACHE/emsdk-debian"
 
-# Debian's CMake files of Qt leave out the plugins a program links statically unless told otherwise:
-# without them the page stops at start, with no platform plugin.
+# The plugins a program links statically are linked in: Debian patches its own Qt to leave them out
+# unless told otherwise, and without them the page stops at start, with no platform plugin.
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then
   "$QT/bin/qt-cmake" -G Ninja -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DABACOLO_BUILD_TESTS=OFF
