@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/numeric/val.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include <locale.h>
+#include <stdlib.h>
 #include <string>
 
 namespace abacolo {
@@ -50,47 +49,18 @@ std::size_t numericPrefix(std::string_view s) {
     return i;
 }
 
-// Whether an out-of-range number lies beyond the largest double (true) or below the smallest (false):
-// decided by the position of its first significant digit once the exponent is applied.
-bool overflows(std::string_view number) {
-    std::size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
-    long long position = 0; // decimal exponent of the first significant digit, up to a constant
-    bool seenPoint = false;
-    bool found = false;
-    long long integerDigits = 0;
-    long long leadingFractionZeros = 0;
-    for (; i < number.size() && (isDigit(number[i]) || number[i] == '.'); ++i) {
-        if (number[i] == '.') {
-            seenPoint = true;
-            continue;
-        }
-        if (!found && number[i] == '0') {
-            if (seenPoint)
-                ++leadingFractionZeros;
-            continue;
-        }
-        if (!found) {
-            found = true;
-            position = seenPoint ? -(leadingFractionZeros + 1) : 0;
-        }
-        if (!seenPoint)
-            ++integerDigits;
-    }
-    if (integerDigits > 0)
-        position = integerDigits - 1;
-    long long exponent = 0;
-    if (i < number.size()) { // the exponent part
-        ++i;
-        bool negative = false;
-        if (number[i] == '+' || number[i] == '-')
-            negative = number[i++] == '-';
-        constexpr long long cap = 1'000'000'000;
-        for (; i < number.size(); ++i)
-            exponent = std::min(cap, exponent * 10 + (number[i] - '0'));
-        if (negative)
-            exponent = -exponent;
-    }
-    return position + exponent > 0;
+// The C library's correctly rounded reading of `number` (digits, point and exponent, no sign) in the
+// "C" locale, whatever locale the program runs in: past the largest double it gives an infinity, below
+// the smallest what is left of the number once rounded, 0 when nothing is.
+double converted(std::string_view number) {
+    const std::string text(number);
+#ifdef _WIN32
+    static const _locale_t c = _create_locale(LC_NUMERIC, "C");
+    return _strtod_l(text.c_str(), nullptr, c);
+#else
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+    return strtod_l(text.c_str(), nullptr, c);
+#endif
 }
 
 } // namespace
@@ -110,13 +80,7 @@ double Val(std::string_view text) {
     if (number.front() == '+' || number.front() == '-')
         number.remove_prefix(1);
 
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range)
-        value = overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
-    else if (error != std::errc())
-        value = 0.0;
+    const double value = converted(number);
     return negative ? -value : value;
 }
 

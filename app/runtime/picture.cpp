@@ -14,6 +14,14 @@ namespace {
 
 constexpr int windowIconSizes[] = {16, 32, 48, 64};
 
+// How work that can be done ahead of its use is started: on a thread of its own, or, where the program
+// has no threads (in the browser), when its result is first asked for.
+#if QT_CONFIG(thread)
+constexpr std::launch ahead = std::launch::async;
+#else
+constexpr std::launch ahead = std::launch::deferred;
+#endif
+
 // A button's picture: the drawing rendered for each size the button asks for, and kept.
 class PictureIconEngine : public QIconEngine {
 public:
@@ -67,11 +75,12 @@ QList<QImage> iconImages() {
     return images;
 }
 
-// The window icon, its images read on another thread: a window asks for them only when it is shown,
-// by when the reading has long been done. Then they make an ordinary icon, which chooses and scales.
+// The window icon, its images read on another thread (where there are threads): a window asks for them
+// only when it is shown, by when the reading has long been done. Then they make an ordinary icon, which
+// chooses and scales.
 class WindowIconEngine : public QIconEngine {
 public:
-    WindowIconEngine() : m_reading(std::async(std::launch::async, iconImages).share()) {}
+    WindowIconEngine() : m_reading(std::async(ahead, iconImages).share()) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -124,7 +133,7 @@ void Renderings::prepare(QSize size, qreal ratio) {
         return;
     m_preparedSize = size;
     m_preparedRatio = ratio;
-    m_prepared = std::async(std::launch::async, rendered, m_drawing, size);
+    m_prepared = std::async(ahead, rendered, m_drawing, size);
     ++m_renders;
 }
 

@@ -27,7 +27,8 @@ public:
 
     const QString& drawing() const { return m_drawing; }
     // Starts rendering the size a picture will first be shown at on another thread, while its screen is
-    // still being built: the first paint finds it made (or waits for the rest).
+    // still being built: the first paint finds it made (or waits for the rest). Without threads (in the
+    // browser) the first paint renders it.
     void prepare(QSize size, qreal ratio);
     // The drawing at `size` device pixels, for a display of `ratio` device pixels per pixel.
     QPixmap at(QSize size, qreal ratio);
