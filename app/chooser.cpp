@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/chooser.h"
 
-#include "app/runtime/registry.h"
-#include "app/runtime/screenseam.h"
-#include "exercises/exercisetable.h"
+#include "runtime/registry.h"
+#include "runtime/screenseam.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 // The multiplication chooser: one or two digits in the multiplier.
 #pragma once
 
-#include "app/runtime/screen.h"
+#include "runtime/screen.h"
 
 namespace abacolo {
 

@@ -3,7 +3,7 @@
 // the rest.
 #include "app/identity.h"
 #include "app/program.h"
-#include "app/runtime/qtseam.h"
+#include "runtime/qtseam.h"
 
 #include <QApplication>
 #include <QFont>

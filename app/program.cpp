@@ -2,12 +2,12 @@
 #include "app/program.h"
 
 #include "app/chooser.h"
-#include "app/runtime/accessibility.h"
-#include "app/runtime/designpalette.h"
-#include "app/runtime/fonts.h"
-#include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
+#include "runtime/accessibility.h"
+#include "runtime/designpalette.h"
+#include "runtime/fonts.h"
+#include "runtime/picture.h"
 #include "score/scorescreen.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ template <typename T> Registry::Factory factoryOf() {
 template <typename T> T& screenAs(Registry& registry, ScreenId id) {
     auto* typed = dynamic_cast<T*>(&registry.screen(id));
     if (typed == nullptr)
-        qFatal("The screen %s is not of the kind the program asked for", registry.screenName(id));
+        qFatal("The screen %s is not of the kind the program asked for", screenName(id));
     return *typed;
 }
 
@@ -43,10 +43,6 @@ Program::Program(ScreenSeam& seam) : Registry(seam) {
 
 void Program::start() {
     frminizio().showScreen();
-}
-
-const char* Program::screenName(ScreenId id) const {
-    return abacolo::screenName(id);
 }
 
 StartMenu& Program::frminizio() {

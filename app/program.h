@@ -4,8 +4,8 @@
 // the program's start and for the tests.
 #pragma once
 
-#include "app/runtime/registry.h"
 #include "exercises/exercisetable.h"
+#include "runtime/registry.h"
 
 namespace abacolo {
 
@@ -21,8 +21,6 @@ public:
 
     // Program start: loads the start menu and shows it.
     void start();
-
-    const char* screenName(ScreenId id) const override;
 
     // Each screen by its name, loaded first if it is not; a screen of another kind in its place (a
     // programming error) stops the program.

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startmenu.h"
 
-#include "app/runtime/exerciserecord.h"
-#include "app/runtime/registry.h"
-#include "app/runtime/screenseam.h"
-#include "exercises/exercisetable.h"
+#include "runtime/exerciserecord.h"
+#include "runtime/registry.h"
+#include "runtime/screenseam.h"
 
 #include <QPushButton>
 

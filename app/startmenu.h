@@ -3,7 +3,7 @@
 // and "&Esci", which ends the program.
 #pragma once
 
-#include "app/runtime/screen.h"
+#include "runtime/screen.h"
 
 namespace abacolo {
 

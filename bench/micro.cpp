@@ -2,14 +2,14 @@
 // Micro-benchmarks (Google Benchmark): each operation's problem drawing, the lenient number reading and
 // the check handler of every exercise screen, after a right and after a wrong answer, and F11 into and
 // out of full screen at the sizes of classroom boards.
-#include "app/numeric/val.h"
 #include "app/program.h"
-#include "app/runtime/screenseam.h"
 #include "exercises/addition/screen.h"
 #include "exercises/division/screen.h"
 #include "exercises/multiplication/screen.h"
 #include "exercises/multiplication2/screen.h"
 #include "exercises/subtraction/screen.h"
+#include "numeric/val.h"
+#include "runtime/screenseam.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/exercisescreen.h"
 
-#include "app/numeric/val.h"
-#include "app/runtime/formbuilder.h"
-#include "app/runtime/registry.h"
-#include "app/runtime/scorehandoff.h"
-#include "app/runtime/screenseam.h"
-#include "app/runtime/spokenlabel.h"
 #include "exercises/exercisetable.h"
+#include "numeric/val.h"
+#include "runtime/formbuilder.h"
+#include "runtime/registry.h"
+#include "runtime/scorehandoff.h"
+#include "runtime/screenseam.h"
+#include "runtime/spokenlabel.h"
 
 #include <QEvent>
 #include <QLineEdit>

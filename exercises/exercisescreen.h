@@ -5,11 +5,11 @@
 // Its title and exercise code come from the table of exercises.
 #pragma once
 
-#include "app/runtime/exerciserecord.h"
-#include "app/runtime/feedback.h"
-#include "app/runtime/screen.h"
 #include "exercises/columngrid.h"
 #include "exercises/exercisetable.h"
+#include "runtime/exerciserecord.h"
+#include "runtime/feedback.h"
+#include "runtime/screen.h"
 
 #include <QString>
 #include <QStringList>

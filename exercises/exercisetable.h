@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The five exercises in one table: the screen, the code it writes when it asks for its score, its
-// title and the function that makes it, in the order the score screen searches them. The program's
-// screen names, the factories, the program's accessors, the score screen, the exercise screens and the
-// tests all come from it: a new operation is a row here and a folder of its own.
+// title and the function that makes it, in the order the score screen searches them. The factories'
+// declarations, the program's accessors, the score screen, the exercise screens and the tests all come
+// from it: a new operation is a row here, its name in ScreenId (runtime/screenid.h) and a folder of its
+// own.
 #pragma once
 
-#include "app/runtime/screenid.h"
+#include "runtime/screenid.h"
 
+#include <cstddef>
+#include <iterator>
 #include <memory>
 #include <span>
 
@@ -26,19 +29,6 @@ namespace abacolo {
 class Registry;
 class Screen;
 
-// The program's eight screens: the start menu, the chooser, the exercises and the score screen.
-enum class ScreenId : int {
-    frminizio,
-    frmscelta,
-#define ABACOLO_SCREEN_ID(screen, code, title, factory) screen,
-    ABACOLO_EXERCISES(ABACOLO_SCREEN_ID)
-#undef ABACOLO_SCREEN_ID
-        frmpunteggio,
-};
-
-// The screen's name as the program knows it ("frmaddizioni").
-const char* screenName(ScreenId id);
-
 #define ABACOLO_FACTORY(screen, code, title, factory) std::unique_ptr<Screen> factory(Registry& registry);
 ABACOLO_EXERCISES(ABACOLO_FACTORY)
 #undef ABACOLO_FACTORY
@@ -57,6 +47,9 @@ inline constexpr Exercise exerciseTable[] = {
 };
 
 inline constexpr std::span<const Exercise> exercises{exerciseTable};
+// Every screen between the chooser and the score screen is an exercise with its row.
+static_assert(std::size(exerciseTable) == static_cast<std::size_t>(ScreenId::frmpunteggio) -
+                                              static_cast<std::size_t>(ScreenId::frmaddizioni));
 
 // The row of an exercise screen; any other screen stops the program.
 const Exercise& exerciseOf(ScreenId screen);

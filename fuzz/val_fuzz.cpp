@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer harness for the lenient and strict number readings: every input must read the same through
 // the program's Val/strictNumber and through the reference reading, bit for bit.
-#include "app/numeric/val.h"
+#include "numeric/val.h"
 #include "referenceval.h"
 
 #include <cmath>

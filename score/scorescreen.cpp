@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "score/scorescreen.h"
 
-#include "app/numeric/numbers.h"
-#include "app/runtime/exerciserecord.h"
-#include "app/runtime/registry.h"
-#include "app/runtime/screenseam.h"
 #include "exercises/exercisetable.h"
+#include "numeric/numbers.h"
+#include "runtime/exerciserecord.h"
+#include "runtime/registry.h"
+#include "runtime/screenseam.h"
 #include "score/grading.h"
 
 #include <QLabel>

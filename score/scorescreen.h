@@ -3,8 +3,8 @@
 // and grades them.
 #pragma once
 
-#include "app/runtime/scorehandoff.h"
-#include "app/runtime/screen.h"
+#include "runtime/scorehandoff.h"
+#include "runtime/screen.h"
 
 namespace abacolo {
 

@@ -3,7 +3,7 @@
 // judgement of the pupil's answer.
 #pragma once
 
-#include "app/numeric/generator.h"
+#include "numeric/generator.h"
 
 #include <string>
 

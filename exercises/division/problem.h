@@ -3,7 +3,7 @@
 // the pupil writes, and the judgement of quotient and remainder.
 #pragma once
 
-#include "app/numeric/generator.h"
+#include "numeric/generator.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/division/screen.h"
 
-#include "app/numeric/val.h"
-#include "app/runtime/registry.h"
 #include "exercises/exercisetable.h"
+#include "numeric/val.h"
+#include "runtime/registry.h"
 
 namespace abacolo {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/multiplication/problem.h"
 
-#include "app/numeric/numbers.h"
+#include "numeric/numbers.h"
 
 namespace abacolo::multiplication {
 namespace {

@@ -3,7 +3,7 @@
 // one-digit multiplier; the two-digit screen draws with a rule of its own (see multiplication2/).
 #pragma once
 
-#include "app/numeric/generator.h"
+#include "numeric/generator.h"
 
 #include <string>
 

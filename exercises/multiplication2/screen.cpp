@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/multiplication2/screen.h"
 
-#include "app/runtime/registry.h"
 #include "exercises/exercisetable.h"
+#include "runtime/registry.h"
 
 namespace abacolo {
 namespace {

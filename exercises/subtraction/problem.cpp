@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/subtraction/problem.h"
 
-#include "app/numeric/numbers.h"
+#include "numeric/numbers.h"
 
 namespace abacolo::subtraction {
 namespace {

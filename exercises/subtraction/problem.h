@@ -2,7 +2,7 @@
 // Subtraction of two numbers below 9999, the first strictly greater than the second.
 #pragma once
 
-#include "app/numeric/generator.h"
+#include "numeric/generator.h"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 // What a pupil who cannot see the screen hears: the name of every control, each screen as a window with
 // its title, labels that say what they show, and the verdict, the new problem and the score spoken by
 // themselves.
-#include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
 #include "exercises/exercisescreen.h"
+#include "runtime/picture.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
 #include "support/screenchecks.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The random generator: its range and resolution, replay from a seed, and Randomize's clock mixing.
-#include "app/numeric/generator.h"
+#include "numeric/generator.h"
 
 #include <QTest>
 

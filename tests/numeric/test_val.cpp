@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lenient reading of typed numbers, the strict one, and numbers written back as text.
-#include "app/numeric/numbers.h"
-#include "app/numeric/val.h"
+#include "numeric/numbers.h"
+#include "numeric/val.h"
 
 #include <QTest>
 

@@ -11,23 +11,13 @@
 
 using namespace abacolo;
 
-namespace {
-
-// A registry that knows the program's names but has no screen at all.
-class EmptyRegistry : public Registry {
-public:
-    using Registry::Registry;
-    const char* screenName(ScreenId id) const override { return abacolo::screenName(id); }
-};
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString fault = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     test::TestProgram t;
     if (fault == QLatin1String("screen")) {
-        EmptyRegistry empty(t.seam);
+        // A registry with no screen at all.
+        Registry empty(t.seam);
         empty.screen(ScreenId::frmaddizioni);
     } else if (fault == QLatin1String("record")) {
         t.program.record(ScreenId::frminizio);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The warning sound's own thread, without a sound server: a fake backend plays or fails as each case
 // says, and the fallback is counted where it runs.
-#include "app/runtime/alertsound.h"
+#include "runtime/alertsound.h"
 
 #include <QApplication>
 #include <QSemaphore>

@@ -5,9 +5,9 @@
 // The displays are Qt's own: the offscreen platform is given two screens side by side.
 #include "app/chooser.h"
 #include "app/program.h"
-#include "app/runtime/qtseam.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
+#include "runtime/qtseam.h"
 #include "support/recorder.h"
 
 #include <QApplication>

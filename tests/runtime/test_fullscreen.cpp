@@ -2,10 +2,10 @@
 // Full screen for the classroom board: the designed screen scaled to the display and centred, F11 on
 // and off, full screen carried from screen to screen, and the digit pad of the exercise screens.
 #include "app/chooser.h"
-#include "app/runtime/digitpad.h"
-#include "app/runtime/fit.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
+#include "runtime/digitpad.h"
+#include "runtime/fit.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
 #include "support/screenchecks.h"

@@ -4,10 +4,10 @@
 // inside the pad; the pad in the middle of its margin, off the screen and on the display; the screen as
 // large as the pad leaves room for; a picture drawn at each size it is shown at, for the display's
 // density; and a tap on the pad while no box has the focus changing nothing.
-#include "app/runtime/digitpad.h"
-#include "app/runtime/fit.h"
-#include "app/runtime/picture.h"
 #include "exercises/exercisescreen.h"
+#include "runtime/digitpad.h"
+#include "runtime/fit.h"
+#include "runtime/picture.h"
 #include "support/recorder.h"
 #include "support/screenchecks.h"
 

@@ -2,8 +2,8 @@
 // The screens look as designed on every desktop: the design's colours under a dark colour scheme, and
 // every caption, message and grade whole under each widget style, at the desktop's font or a larger
 // one. CTest runs this program at scale factors 1, 1.5 and 2.
-#include "app/runtime/captionbutton.h"
 #include "exercises/exercisescreen.h"
+#include "runtime/captionbutton.h"
 #include "score/grading.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"

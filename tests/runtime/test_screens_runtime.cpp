@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The screen services every screen relies on: loading on first reference, show, hide and unload,
 // centring in twips, fonts and pictures.
-#include "app/runtime/picture.h"
 #include "app/startmenu.h"
 #include "exercises/exercisescreen.h"
+#include "runtime/picture.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
 #include "support/screenchecks.h"

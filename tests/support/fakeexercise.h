@@ -3,9 +3,9 @@
 // and its counts, so that any counts can be graded without answering as many problems.
 #pragma once
 
-#include "app/runtime/exerciserecord.h"
-#include "app/runtime/registry.h"
-#include "app/runtime/screen.h"
+#include "runtime/exerciserecord.h"
+#include "runtime/registry.h"
+#include "runtime/screen.h"
 
 namespace abacolo::test {
 

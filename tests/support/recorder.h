@@ -5,8 +5,8 @@
 #pragma once
 
 #include "app/program.h"
-#include "app/runtime/screen.h"
-#include "app/runtime/screenseam.h"
+#include "runtime/screen.h"
+#include "runtime/screenseam.h"
 
 #include <QRect>
 #include <QSize>

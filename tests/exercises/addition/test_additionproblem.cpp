@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the addition logic without a window: the drawing of three addends under 10000,
 // its acceptance share, the operation line and the judgement.
-#include "app/numeric/generator.h"
 #include "exercises/addition/problem.h"
+#include "numeric/generator.h"
 
 #include <QtTest>
 

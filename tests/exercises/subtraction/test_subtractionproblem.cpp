@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the subtraction logic without a window: the drawing of two numbers, the first
 // strictly greater, the operation line and the judgement.
-#include "app/numeric/generator.h"
 #include "exercises/subtraction/problem.h"
+#include "numeric/generator.h"
 
 #include <QtTest>
 

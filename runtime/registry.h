@@ -7,8 +7,8 @@
 // the program with a message that names what was asked for, in every build.
 #pragma once
 
-#include "app/numeric/generator.h"
-#include "app/runtime/screenid.h"
+#include "numeric/generator.h"
+#include "runtime/screenhost.h"
 
 #include <QMargins>
 #include <QRect>
@@ -26,7 +26,7 @@ class Screen;
 class ScoreHandOff;
 class ScreenSeam;
 
-class Registry {
+class Registry : public ScreenHost {
 public:
     using Factory = std::function<std::unique_ptr<Screen>(Registry&)>;
 
@@ -54,35 +54,33 @@ public:
     ExerciseRecord& record(ScreenId id);
     ScoreHandOff& scoreHandOff(ScreenId id);
 
-    // The screen's name, for the messages of a programming error ("frmaddizioni").
-    virtual const char* screenName(ScreenId id) const;
-
     // Full screen belongs to the program, not to one screen: it is set for every screen on view, and a
     // screen shown later opens as it says. It fills the display the program stands on when it is set,
     // and leaving it gives the screens their designed size on that same display. It is off at start and
     // kept nowhere.
-    bool isFullScreen() const { return m_fullScreen; }
-    void setFullScreen(bool on);
+    bool isFullScreen() const override { return m_fullScreen; }
+    void setFullScreen(bool on) override;
 
     // The display the program stands on, where a screen loaded or shown next is centred: the one in
     // full screen; otherwise the one that holds the screen on view shown last, or that held the last
     // screen hidden; the primary display at the start of a run and when that display has gone.
-    QRect display() const;
+    QRect display() const override;
     // A display went away: a program in full screen on it leaves full screen on a display that remains,
     // and a screen that stood only on it is centred on the primary display.
     void displaysChanged();
 
     // The window manager's frame around a screen, as the screens learn it; all have the same. A screen
     // back from full screen is placed by it before Qt knows its frame again.
-    std::optional<QMargins> windowFrame() const { return m_frame; }
-    void setWindowFrame(const QMargins& frame) { m_frame = frame; }
+    std::optional<QMargins> windowFrame() const override { return m_frame; }
+    void setWindowFrame(const QMargins& frame) override { m_frame = frame; }
 
     // What the screens tell the registry as they come and go, for display().
-    void screenShown(ScreenId id);
-    void screenHidden(const Screen& screen);
+    void screenShown(ScreenId id) override;
+    void screenHidden(const Screen& screen) override;
 
+    Registry& registry() override { return *this; }
     Generator& generator() { return m_generator; }
-    ScreenSeam& seam() { return m_seam; }
+    ScreenSeam& seam() override { return m_seam; }
 
 private:
     struct Slot {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/numeric/generator.h"
+#include "numeric/generator.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/captionbutton.h"
+#include "runtime/captionbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

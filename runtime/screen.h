@@ -4,9 +4,9 @@
 // name, grid lines painted on the form, and Esc pressing the screen's cancel button.
 #pragma once
 
-#include "app/runtime/controltable.h"
-#include "app/runtime/fit.h"
-#include "app/runtime/screenid.h"
+#include "runtime/controltable.h"
+#include "runtime/fit.h"
+#include "runtime/screenhost.h"
 
 #include <QFont>
 #include <QHash>
@@ -23,12 +23,12 @@ class QPushButton;
 namespace abacolo {
 
 class DigitPad;
-class Registry;
 
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    Screen(Registry& registry, ScreenId id, const FormSpec& form);
+    // The registry is the host of every screen.
+    Screen(ScreenHost& host, ScreenId id, const FormSpec& form);
 
     ScreenId id() const { return m_id; }
 
@@ -80,7 +80,7 @@ public:
     const Fit& fit() const { return m_fit; }
 
 protected:
-    Registry& registry() const { return m_registry; }
+    Registry& registry() const { return m_host.registry(); }
 
     void addControls(std::span<const ControlSpec> table);
     // Adds one control; nullptr for a grid line, which the screen paints itself.
@@ -118,7 +118,7 @@ private:
         QSize iconSize;
     };
 
-    Registry& m_registry;
+    ScreenHost& m_host;
     ScreenId m_id;
     QHash<QString, QWidget*> m_controls;
     std::vector<std::pair<int, QWidget*>> m_tabbed;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/picture.h"
+#include "runtime/picture.h"
 
 #include <QIconEngine>
 #include <QImageReader>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/spokenlabel.h"
+#include "runtime/spokenlabel.h"
 
 #include <QAccessible>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/designpalette.h"
+#include "runtime/designpalette.h"
 
 #include <QApplication>
 

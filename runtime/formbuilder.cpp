@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/formbuilder.h"
+#include "runtime/formbuilder.h"
 
-#include "app/runtime/captionbutton.h"
-#include "app/runtime/fonts.h"
-#include "app/runtime/picture.h"
-#include "app/runtime/spokenlabel.h"
+#include "runtime/captionbutton.h"
+#include "runtime/fonts.h"
+#include "runtime/picture.h"
+#include "runtime/spokenlabel.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/accessibility.h"
+#include "runtime/accessibility.h"
 
-#include "app/runtime/screen.h"
-#include "app/runtime/spokenlabel.h"
+#include "runtime/screen.h"
+#include "runtime/spokenlabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -82,38 +82,3 @@ struct FormSpec {
 };
 
 } // namespace abacolo
-
-namespace abacolo {
-
-constexpr int digitBoxWidth = 495;
-constexpr int digitBoxHeight = 420;
-constexpr int gridLabelWidth = 495;
-constexpr int gridLabelHeight = 375;
-
-// A digit box of a column grid: "MS Sans Serif" 12 pt bold, centred, no length limit, no key filter.
-constexpr ControlSpec digitBox(const char* name, int left, int top, std::optional<Rgb> colour, int tab,
-                               int height = digitBoxHeight) {
-    return {.name = name,
-            .kind = Kind::TextBox,
-            .place = {left, top, digitBoxWidth, height},
-            .colour = colour,
-            .font = fonts::digits,
-            .tab = tab};
-}
-
-// A column head or a sign beside a grid row, in the digit font.
-constexpr ControlSpec gridLabel(const char* name, const char* caption, int left, int top,
-                                std::optional<Rgb> colour = {}) {
-    return {.name = name,
-            .kind = Kind::Label,
-            .place = {left, top, gridLabelWidth, gridLabelHeight},
-            .text = caption,
-            .colour = colour,
-            .font = fonts::digits};
-}
-
-constexpr ControlSpec gridLine(const char* name, int x1, int y1, int x2, int y2) {
-    return {.name = name, .kind = Kind::Line, .place = {x1, y1, x2, y2}};
-}
-
-} // namespace abacolo

@@ -4,7 +4,7 @@
 // controls (see Screen::finishTabOrder).
 #pragma once
 
-#include "app/runtime/controltable.h"
+#include "runtime/controltable.h"
 
 #include <QColor>
 #include <QLine>

@@ -5,6 +5,7 @@
 // is here: its keys, their arrangement, and how large keys and gaps are at a screen's factor.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -14,7 +15,6 @@ class QPushButton;
 
 namespace abacolo {
 
-struct Fit;
 
 inline constexpr int smallestKey = 48; // about a centimetre on a classroom board
 
@@ -33,8 +33,9 @@ public:
 
     explicit DigitPad(QWidget* screen);
 
-    // Places the pad and sizes its keys for a fit; hidden where the fit has no pad.
-    void place(const Fit& fit);
+    // Places the pad on `area` (the fit's) with keys of side `key` and `gap` between them; hidden where
+    // the area is empty.
+    void place(const QRect& area, int key, int gap);
 
 private:
     void press(int key, const QString& text);

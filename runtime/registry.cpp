@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/registry.h"
+#include "runtime/registry.h"
 
-#include "app/runtime/exerciserecord.h"
-#include "app/runtime/scorehandoff.h"
-#include "app/runtime/screen.h"
-#include "app/runtime/screenseam.h"
+#include "runtime/exerciserecord.h"
+#include "runtime/scorehandoff.h"
+#include "runtime/screen.h"
+#include "runtime/screenseam.h"
 
 #include <algorithm>
 
@@ -30,10 +30,6 @@ void Registry::setFactory(ScreenId id, Factory factory) {
 
 std::vector<ScreenId> Registry::screenIds() const {
     return m_order;
-}
-
-const char* Registry::screenName(ScreenId) const {
-    return "(a screen without a name)";
 }
 
 Registry::Slot& Registry::slot(ScreenId id) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/digitpad.h"
+#include "runtime/digitpad.h"
 
-#include "app/runtime/fit.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -81,19 +80,19 @@ DigitPad::DigitPad(QWidget* screen) : QWidget(screen) {
     hide();
 }
 
-void DigitPad::place(const Fit& fit) {
-    if (fit.pad.isEmpty()) {
+void DigitPad::place(const QRect& area, int key, int gap) {
+    if (area.isEmpty()) {
         hide();
         return;
     }
-    setGeometry(fit.pad);
+    setGeometry(area);
     QFont font = this->font();
-    font.setPixelSize(std::max(1, int(fit.key * captionPerKey)));
+    font.setPixelSize(std::max(1, int(key * captionPerKey)));
     font.setBold(true);
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
-        const Key& key = keys[i];
-        m_keys[i]->setGeometry(cellStart(key.column, fit.key, fit.gap), cellStart(key.row, fit.key, fit.gap),
-                               key.span * fit.key + (key.span - 1) * fit.gap, fit.key);
+        const Key& cell = keys[i];
+        m_keys[i]->setGeometry(cellStart(cell.column, key, gap), cellStart(cell.row, key, gap),
+                               cell.span * key + (cell.span - 1) * gap, key);
         m_keys[i]->setFont(font);
     }
     show();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/fit.h"
+#include "runtime/fit.h"
 
-#include "app/runtime/digitpad.h"
+#include "runtime/digitpad.h"
 
 #include <algorithm>
 #include <cmath>

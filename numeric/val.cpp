@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/numeric/val.h"
+#include "numeric/val.h"
 
 #include <locale.h>
 #include <stdlib.h>

@@ -3,8 +3,8 @@
 // knows.
 #pragma once
 
-#include "app/runtime/alertsound.h"
-#include "app/runtime/screenseam.h"
+#include "runtime/alertsound.h"
+#include "runtime/screenseam.h"
 
 #include <QObject>
 

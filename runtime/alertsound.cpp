@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/alertsound.h"
+#include "runtime/alertsound.h"
 
 #include <QApplication>
 #include <QMetaObject>
 
 #ifdef ABACOLO_HAVE_CANBERRA
-#include "app/runtime/feedback.h"
+#include "runtime/feedback.h"
 
 #include <canberra.h>
 

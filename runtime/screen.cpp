@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/screen.h"
+#include "runtime/screen.h"
 
-#include "app/runtime/digitpad.h"
-#include "app/runtime/formbuilder.h"
-#include "app/runtime/picture.h"
-#include "app/runtime/registry.h"
-#include "app/runtime/screenseam.h"
+#include "runtime/digitpad.h"
+#include "runtime/formbuilder.h"
+#include "runtime/picture.h"
+#include "runtime/screenseam.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,8 +23,8 @@
 
 namespace abacolo {
 
-Screen::Screen(Registry& registry, ScreenId id, const FormSpec& form)
-    : QWidget(nullptr), m_registry(registry), m_id(id) {
+Screen::Screen(ScreenHost& host, ScreenId id, const FormSpec& form)
+    : QWidget(nullptr), m_host(host), m_id(id) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromUtf8(form.title));
     m_designedSize = QSize(pixels(form.clientWidth), pixels(form.clientHeight));
@@ -40,8 +39,7 @@ Screen::Screen(Registry& registry, ScreenId id, const FormSpec& form)
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     fullScreen->setShortcutContext(Qt::WindowShortcut);
     addAction(fullScreen);
-    connect(fullScreen, &QAction::triggered, this,
-            [this] { m_registry.setFullScreen(!m_registry.isFullScreen()); });
+    connect(fullScreen, &QAction::triggered, this, [this] { m_host.setFullScreen(!m_host.isFullScreen()); });
 }
 
 void Screen::addControls(std::span<const ControlSpec> table) {
@@ -151,7 +149,7 @@ void Screen::applyFit(const Fit& fit) {
             button->setIconSize(placed.iconSize * fit.factor);
     }
     if (m_pad != nullptr)
-        m_pad->place(fit);
+        m_pad->place(fit.pad, fit.key, fit.gap);
     m_fit = fit;
     update();
 }
@@ -175,7 +173,7 @@ void Screen::setFullScreen(bool on, const QRect& display) {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         applyFit(Fit{});
         setFixedSize(m_designedSize);
-        if (const std::optional<QMargins> frame = m_registry.windowFrame()) {
+        if (const std::optional<QMargins> frame = m_host.windowFrame()) {
             placeCentred(display, m_designedSize.grownBy(*frame));
         } else {
             // The frame comes back with the window manager: centred again by the outer size once it is
@@ -187,13 +185,13 @@ void Screen::setFullScreen(bool on, const QRect& display) {
 }
 
 void Screen::showScreen() {
-    const QRect display = m_registry.display();
-    if (m_registry.isFullScreen() != m_fullScreen)
-        setFullScreen(m_registry.isFullScreen(), display);
-    else if (!m_fullScreen && !isVisible() && m_registry.seam().displayOf(*this) != display)
+    const QRect display = m_host.display();
+    if (m_host.isFullScreen() != m_fullScreen)
+        setFullScreen(m_host.isFullScreen(), display);
+    else if (!m_fullScreen && !isVisible() && m_host.seam().displayOf(*this) != display)
         // Loaded while the program stood on another display: it opens where the pupil is.
         centre(display);
-    m_registry.screenShown(m_id);
+    m_host.screenShown(m_id);
     const bool first = !m_shownBefore;
     m_shownBefore = true;
     show();
@@ -211,7 +209,7 @@ void Screen::showScreen() {
 }
 
 void Screen::hideScreen() {
-    m_registry.screenHidden(*this);
+    m_host.screenHidden(*this);
     hide();
 }
 
@@ -236,7 +234,7 @@ void Screen::applyPosition() {
     // Qt places windows in whole pixels; the twips are kept as computed.
     const QPoint outer(static_cast<int>(std::lround(m_left / twipsPerPixel)),
                        static_cast<int>(std::lround(m_top / twipsPerPixel)));
-    const std::optional<QMargins> frame = m_registry.windowFrame();
+    const std::optional<QMargins> frame = m_host.windowFrame();
     if (frame && m_shownBefore) {
         // Back from full screen, or hidden, Qt does not always know the frame the window will have
         // again (none, or one half drawn), and would place the client area by it: the client area is
@@ -276,12 +274,12 @@ void Screen::placeCentred(const QRect& display, QSize outer) {
 void Screen::learnFrame() {
     // Learnt once, from the first window framed; Qt's idea of the frame is not always right while a
     // window leaves full screen.
-    if (m_registry.windowFrame() || m_fullScreen || !isVisible() || frameGeometry().size() == size())
+    if (m_host.windowFrame() || m_fullScreen || !isVisible() || frameGeometry().size() == size())
         return;
     const QRect inner = geometry();
     const QRect outer = frameGeometry();
-    m_registry.setWindowFrame(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                                       outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+    m_host.setWindowFrame(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                   outer.right() - inner.right(), outer.bottom() - inner.bottom()));
 }
 
 bool Screen::event(QEvent* event) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/numeric/numbers.h"
+#include "numeric/numbers.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders every screen of the program, in the states a pupil meets, to PNG files: the pictures of
-// docs/screenshots. Usage: abacolo_screenshots [--scale=2] OUTPUT_DIR [FONT_REPORT] (--scale=2 or
-// QT_SCALE_FACTOR=2 for the 2× set). FONT_REPORT names a text file that receives the face serving each font
-// the screens ask for.
-// abacolo_screenshots --where=WIDTHxHEIGHT prints, for every screen in full screen on a display of that
-// size, where each named control's centre lies ("SCREEN CONTROL X Y", in display pixels): the scripts
-// that photograph the real program there press its buttons and the digit pad by these.
-// --where=window prints the same for every screen at its designed size in a window, in the window's
-// pixels (scripts/bench presses the buttons by these).
+// The screen renderer: draws every screen of the program, in the states a pupil meets, to PNG files
+// (the pictures of docs/screenshots), or says where every control of every screen lies, for the
+// scripts that press the real program's buttons (scripts/bench, scripts/fullscreen-photos,
+// scripts/windows). It builds the screens as the tests do, with a seam that records instead of beeping.
+//   abacolo_screenshots [--scale F] OUTPUT_DIR [FONT_REPORT]
+//       the pictures, at the scale F (as QT_SCALE_FACTOR=F does: 2 for the 2x set); FONT_REPORT names a
+//       text file that receives the face serving each font the screens ask for
+//   abacolo_screenshots --where WIDTHxHEIGHT
+//       for every screen in full screen on a display of that size, where each named control's centre
+//       lies ("SCREEN CONTROL X Y", in display pixels)
+//   abacolo_screenshots --where window
+//       the same at the designed size in a window, in the window's pixels
 #include "app/chooser.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
@@ -18,6 +21,7 @@
 #include "support/recorder.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -25,7 +29,6 @@
 #include <QPixmap>
 
 #include <cstdio>
-#include <cstring>
 
 using namespace abacolo;
 
@@ -81,8 +84,8 @@ int printWhere(const QString& size) {
             if (control->objectName().isEmpty() || !control->isVisibleTo(&screen))
                 continue;
             const QPoint centre = control->mapTo(&screen, control->rect().center());
-            std::printf("%s %s %d %d\n", t.program.screenName(id), qPrintable(control->objectName()),
-                        centre.x(), centre.y());
+            std::printf("%s %s %d %d\n", screenName(id), qPrintable(control->objectName()), centre.x(),
+                        centre.y());
         }
         screen.hideScreen();
     }
@@ -92,22 +95,46 @@ int printWhere(const QString& size) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // "--scale=F" before the folder does what QT_SCALE_FACTOR=F does, where the environment cannot carry
-    // it (Wine hides QT_ variables from Windows programs).
-    if (argc > 1 && std::strncmp(argv[1], "--scale=", 8) == 0) {
-        qputenv("QT_SCALE_FACTOR", QByteArray(argv[1] + 8));
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws every screen of Abacolo to PNG files, or says "
+                                                    "where every control of every screen lies."));
+    parser.addHelpOption();
+    // The scale is read before the application exists, since Qt takes it then; the environment cannot
+    // always carry QT_SCALE_FACTOR (Wine hides QT_ variables from Windows programs).
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Draws at this scale (2 for the 2x set)."),
+                                   QStringLiteral("factor"));
+    const QCommandLineOption where(
+        QStringLiteral("where"),
+        QStringLiteral("Prints where each control lies, in full screen on a display of this size "
+                       "(1920x1080) or in a window (window), instead of drawing."),
+        QStringLiteral("size"));
+    parser.addOptions({scale, where});
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the pictures go."));
+    parser.addPositionalArgument(QStringLiteral("font-report"),
+                                 QStringLiteral("A text file that receives the face serving each font."),
+                                 QStringLiteral("[font-report]"));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.isSet(scale))
+        qputenv("QT_SCALE_FACTOR", parser.value(scale).toLocal8Bit());
+
     QApplication application(argc, argv);
-    if (argc > 1 && std::strncmp(argv[1], "--where=", 8) == 0)
-        return printWhere(QString::fromLocal8Bit(argv[1] + 8));
-    if (argc < 2) {
-        qWarning("usage: abacolo_screenshots OUTPUT_DIR");
+    if (parsed && parser.isSet(QStringLiteral("help")))
+        parser.showHelp();
+    const QStringList positional = parser.positionalArguments();
+    if (!parsed ||
+        (parser.isSet(where) ? !positional.isEmpty() : positional.isEmpty() || positional.size() > 2)) {
+        std::fprintf(stderr, "%s\n\n%s",
+                     qPrintable(parsed ? QStringLiteral("Name one folder, or --where.") : parser.errorText()),
+                     qPrintable(parser.helpText()));
         return 2;
     }
-    outputDir = QString::fromLocal8Bit(argv[1]);
+    if (parser.isSet(where))
+        return printWhere(parser.value(where));
+    outputDir = positional.at(0);
     QDir().mkpath(outputDir);
 
     test::TestProgram t;
@@ -171,8 +198,8 @@ int main(int argc, char* argv[]) {
     program.frmpunteggio().cmdcalcola_Click();
     save(program.frmpunteggio(), "score-after");
 
-    if (argc > 2)
-        reportFonts(QString::fromLocal8Bit(argv[2]),
+    if (positional.size() > 1)
+        reportFonts(positional.at(1),
                     {addition.control(QStringLiteral("txturis")), addition.label(QStringLiteral("lbloper")),
                      addition.label(QStringLiteral("lblmessaggio")),
                      addition.control(QStringLiteral("cmdconferma")),

@@ -2,7 +2,7 @@
 // The fonts the screens ask for by name, and the faces that serve where those are missing.
 #pragma once
 
-#include "app/runtime/controltable.h"
+#include "runtime/controltable.h"
 
 #include <QFont>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/fonts.h"
+#include "runtime/fonts.h"
 
 #include <QDir>
 #include <QFontDatabase>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/runtime/qtseam.h"
+#include "runtime/qtseam.h"
 
 #include <QApplication>
 #include <QScreen>
