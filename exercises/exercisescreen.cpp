@@ -162,7 +162,7 @@ void ExerciseScreen::cmdconferma_Click() {
         ++m_wrong;
     }
     // Heard at once, wherever the focus is.
-    m_message->announce();
+    announce(*m_message);
 
     for (const QString& boxName : std::as_const(m_emptiedOnEveryCheck))
         box(boxName)->clear();
@@ -172,8 +172,13 @@ void ExerciseScreen::cmdconferma_Click() {
         for (const QString& boxName : std::as_const(m_emptiedBeforeNewProblem))
             box(boxName)->clear();
         drawProblem();
-        m_operation->announce();
+        announce(*m_operation);
     }
+}
+
+void ExerciseScreen::announce(SpokenLabel& label) {
+    label.announce();
+    registry().seam().announce(label.text());
 }
 
 void ExerciseScreen::tmrtempo_Timer() {
@@ -190,7 +195,7 @@ void ExerciseScreen::changeEvent(QEvent* event) {
     // The problem is heard when the screen appears, once its window is active: after its title.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_lineUnheard) {
         m_lineUnheard = false;
-        m_operation->announce();
+        announce(*m_operation);
     }
 }
 

@@ -97,6 +97,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Has the label's text spoken at once: by the desktop's screen reader, and through the page's live
+    // region in the browser.
+    void announce(SpokenLabel& label);
+
     ExerciseLayout m_layout;
     QStringList m_emptiedOnEveryCheck;
     QStringList m_emptiedBeforeNewProblem;

@@ -4,6 +4,10 @@
 #include <QApplication>
 #include <QMetaObject>
 
+#ifdef Q_OS_WASM
+#include "runtime/webpage.h"
+#endif
+
 #ifdef ABACOLO_HAVE_CANBERRA
 #include "runtime/feedback.h"
 
@@ -121,9 +125,16 @@ struct AlertSound::Player {};
 AlertSound::AlertSound() = default;
 AlertSound::~AlertSound() = default;
 
+#ifdef Q_OS_WASM
+// In the browser, a tone of the page's own: the toolkit's beep is silent there.
+void AlertSound::play() {
+    web::playTone();
+}
+#else
 void AlertSound::play() {
     QApplication::beep();
 }
+#endif
 
 #endif
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's warning sound. On Linux it is the desktop sound theme's alert (the "bell" event, the
 // sound the user chose for the system bell), played through libcanberra away from the screens' thread,
-// so that it never delays a check; where that cannot play, and on other systems, the toolkit's beep.
+// so that it never delays a check; where that cannot play, and on other systems, the toolkit's beep; in
+// the browser, a tone of the page's own.
 #pragma once
 
 #include <functional>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/digitpad.h"
 
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>

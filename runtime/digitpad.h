@@ -15,7 +15,6 @@ class QPushButton;
 
 namespace abacolo {
 
-
 inline constexpr int smallestKey = 48; // about a centimetre on a classroom board
 
 // The pad's measures at a screen's factor: keys as tall as a digit box, within what a hand spans.

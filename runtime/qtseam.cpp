@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/qtseam.h"
 
+#ifdef Q_OS_WASM
+#include "runtime/webpage.h"
+#endif
+
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -24,18 +28,58 @@ QRect qtDisplayOf(const QWidget& window) {
 }
 
 QtSeam::QtSeam() {
-    // Queued: Qt tells of a display going away before it moves the windows that stood on it.
-    QObject::connect(
-        qGuiApp, &QGuiApplication::screenRemoved, &m_watch, [this] { displayRemoved(); },
-        Qt::QueuedConnection);
+#ifdef Q_OS_WASM
+    web::prepareLiveRegion();
+#endif
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &m_watch,
+                     [this](QScreen* screen) { watch(screen); });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &m_watch, [this](QScreen* screen) {
+        // Told once Qt has moved the windows that stood on it, which it does after saying so.
+        const QRect was = m_known.take(screen);
+        QMetaObject::invokeMethod(
+            &m_watch, [this, was] { displayChanged(was, {}); }, Qt::QueuedConnection);
+    });
+}
+
+void QtSeam::watch(QScreen* screen) {
+    m_known.insert(screen, screen->geometry());
+    QObject::connect(screen, &QScreen::geometryChanged, &m_watch, [this, screen](const QRect& now) {
+        const QRect was = m_known.value(screen);
+        m_known.insert(screen, now);
+        if (was != now)
+            displayChanged(was, now);
+    });
 }
 
 void QtSeam::beep() {
     m_alert.play();
 }
 
+#ifdef Q_OS_WASM
+// A page cannot close its browser's tab: the program ends, its screens gone, and the page says so with
+// a button that starts it again.
+void QtSeam::endProgram() {
+    web::showEnded();
+}
+
+void QtSeam::announce(const QString& text) {
+    web::announce(text);
+}
+
+void QtSeam::titleShown(const QString& title) {
+    web::setTitle(title);
+}
+
+bool QtSeam::takeFullScreenKey() {
+    web::toggleBrowserFullScreen();
+    return true;
+}
+#else
 void QtSeam::endProgram() {
     QCoreApplication::exit(0);
 }
+#endif
 
 } // namespace abacolo

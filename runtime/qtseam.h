@@ -6,7 +6,10 @@
 #include "runtime/alertsound.h"
 #include "runtime/screenseam.h"
 
+#include <QHash>
 #include <QObject>
+
+class QScreen;
 
 namespace abacolo {
 
@@ -22,9 +25,18 @@ public:
     void endProgram() override;
     QList<QRect> displays() const override { return qtDisplays(); }
     QRect displayOf(const QWidget& window) const override { return qtDisplayOf(window); }
+#ifdef Q_OS_WASM
+    void announce(const QString& text) override;
+    void titleShown(const QString& title) override;
+    bool takeFullScreenKey() override;
+#endif
 
 private:
+    // Follows the display's size from now on.
+    void watch(QScreen* screen);
+
     AlertSound m_alert;
+    QHash<const QScreen*, QRect> m_known; // every display's rectangle as last told
     QObject m_watch; // keeps the connection to the system's displays for as long as the seam lives
 };
 

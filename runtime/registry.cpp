@@ -11,11 +11,11 @@
 namespace abacolo {
 
 Registry::Registry(ScreenSeam& seam) : m_seam(seam) {
-    m_seam.setDisplayRemovedHandler([this] { displaysChanged(); });
+    m_seam.setDisplayChangedHandler([this](const QRect& was, const QRect& now) { displayChanged(was, now); });
 }
 
 Registry::~Registry() {
-    m_seam.setDisplayRemovedHandler({});
+    m_seam.setDisplayChangedHandler({});
     for (auto& [id, entry] : m_slots) {
         delete entry.instance;
         entry.instance = nullptr;
@@ -99,7 +99,21 @@ void Registry::screenHidden(const Screen& screen) {
         m_display = m_seam.displayOf(screen);
 }
 
-void Registry::displaysChanged() {
+void Registry::displayChanged(const QRect& was, const QRect& now) {
+    if (!now.isEmpty()) {
+        if (m_display != was)
+            return;
+        // The display the program stands on took another size: in full screen every screen on view
+        // fills it anew; a screen shown later fits itself to it.
+        m_display = now;
+        if (m_fullScreen)
+            for (ScreenId id : m_order) {
+                Screen* instance = m_slots[id].instance;
+                if (instance != nullptr && instance->isVisible())
+                    instance->setFullScreen(true, now);
+            }
+        return;
+    }
     const QList<QRect> displays = m_seam.displays();
     if (m_fullScreen && !displays.contains(m_display)) {
         // The board went away under the program: back to the designed size, on the display that now

@@ -65,9 +65,10 @@ public:
     // full screen; otherwise the one that holds the screen on view shown last, or that held the last
     // screen hidden; the primary display at the start of a run and when that display has gone.
     QRect display() const override;
-    // A display went away: a program in full screen on it leaves full screen on a display that remains,
+    // A display changed its size or went away (`now` empty). A program in full screen on a display that
+    // changed size fills it anew; on one that went away, it leaves full screen on a display that remains,
     // and a screen that stood only on it is centred on the primary display.
-    void displaysChanged();
+    void displayChanged(const QRect& was, const QRect& now);
 
     // The window manager's frame around a screen, as the screens learn it; all have the same. A screen
     // back from full screen is placed by it before Qt knows its frame again.

@@ -39,7 +39,10 @@ Screen::Screen(ScreenHost& host, ScreenId id, const FormSpec& form)
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     fullScreen->setShortcutContext(Qt::WindowShortcut);
     addAction(fullScreen);
-    connect(fullScreen, &QAction::triggered, this, [this] { m_host.setFullScreen(!m_host.isFullScreen()); });
+    connect(fullScreen, &QAction::triggered, this, [this] {
+        if (!m_host.seam().takeFullScreenKey())
+            m_host.setFullScreen(!m_host.isFullScreen());
+    });
 }
 
 void Screen::addControls(std::span<const ControlSpec> table) {
@@ -155,16 +158,21 @@ void Screen::applyFit(const Fit& fit) {
 }
 
 void Screen::setFullScreen(bool on, const QRect& display) {
-    if (on == m_fullScreen)
+    if (on == m_fullScreen && (!on || display == m_filled))
         return;
+    const bool entering = on && !m_fullScreen;
     m_fullScreen = on;
-    if (on) {
+    m_filled = on ? display : QRect();
+    if (entering) {
         // The frame goes while the screen fills the display; it is kept to centre the screen by its
         // outer size when the frame comes back.
         learnFrame();
         m_centreWhenFramed = false;
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    if (on) {
+        // Entering, or filling a display that took another size.
         applyFit(fitScreen(display.size(), m_designedSize, m_pad != nullptr));
         // On the display it fills: the window system makes a window full screen on the display it is on.
         setGeometry(display);
@@ -186,12 +194,13 @@ void Screen::setFullScreen(bool on, const QRect& display) {
 
 void Screen::showScreen() {
     const QRect display = m_host.display();
-    if (m_host.isFullScreen() != m_fullScreen)
+    if (m_host.isFullScreen() != m_fullScreen || (m_fullScreen && display != m_filled))
         setFullScreen(m_host.isFullScreen(), display);
     else if (!m_fullScreen && !isVisible() && m_host.seam().displayOf(*this) != display)
         // Loaded while the program stood on another display: it opens where the pupil is.
         centre(display);
     m_host.screenShown(m_id);
+    m_host.seam().titleShown(windowTitle());
     const bool first = !m_shownBefore;
     m_shownBefore = true;
     show();

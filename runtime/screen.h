@@ -129,6 +129,7 @@ private:
     bool m_fullScreen = false;
     DigitPad* m_pad = nullptr;
     QRect m_display; // the display the screen was centred on
+    QRect m_filled;  // the display the screen fills in full screen
     double m_left = 0;
     double m_top = 0;
     bool m_shownBefore = false;

@@ -146,6 +146,8 @@ void ScoreScreen::cmdcalcola_Click() {
     // The focus lands on "&OK" while the hidden exercise screens are being loaded, and a screen reader
     // then speaks little but what it hears of the focused control: so "&OK" carries the whole result.
     button(QStringLiteral("cmdok"))->setAccessibleDescription(spokenResult());
+    // A browser's screen reader hears the page's live region instead.
+    registry().seam().announce(spokenResult());
 }
 
 QString ScoreScreen::spokenResult() const {

@@ -55,36 +55,41 @@ private slots:
         QTest::addColumn<QString>("route");
         QTest::addColumn<QList<int>>("shown");
         QTest::addColumn<QList<int>>("unloaded");
+        QTest::addColumn<int>("titled"); // the screen whose title the page shows last
 
         const int menu = int(ScreenId::frminizio), chooser = int(ScreenId::frmscelta),
                   add = int(ScreenId::frmaddizioni), sub = int(ScreenId::frmsottrazioni),
                   mul = int(ScreenId::frmmoltiplicazioni), mul2 = int(ScreenId::frmmoltiplicazioni2),
                   div = int(ScreenId::frmdivisioni), score = int(ScreenId::frmpunteggio);
 
-        QTest::newRow("addition") << QStringLiteral("add") << QList<int>{add} << QList<int>{};
-        QTest::newRow("subtraction") << QStringLiteral("sott") << QList<int>{sub} << QList<int>{};
+        QTest::newRow("addition") << QStringLiteral("add") << QList<int>{add} << QList<int>{} << add;
+        QTest::newRow("subtraction") << QStringLiteral("sott") << QList<int>{sub} << QList<int>{} << sub;
         QTest::newRow("multiplication opens the chooser beside the menu")
-            << QStringLiteral("molt") << QList<int>{menu, chooser} << QList<int>{};
+            << QStringLiteral("molt") << QList<int>{menu, chooser} << QList<int>{} << chooser;
         QTest::newRow("division unloads the menu")
-            << QStringLiteral("div") << QList<int>{div} << QList<int>{menu};
-        QTest::newRow("chooser 1") << QStringLiteral("molt 1") << QList<int>{mul} << QList<int>{chooser};
-        QTest::newRow("chooser 2") << QStringLiteral("molt 2") << QList<int>{mul2} << QList<int>{chooser};
-        QTest::newRow("finish") << QStringLiteral("add fine") << QList<int>{menu} << QList<int>{add};
-        QTest::newRow("score") << QStringLiteral("sott punteggio") << QList<int>{score} << QList<int>{};
+            << QStringLiteral("div") << QList<int>{div} << QList<int>{menu} << div;
+        QTest::newRow("chooser 1") << QStringLiteral("molt 1") << QList<int>{mul} << QList<int>{chooser}
+                                   << mul;
+        QTest::newRow("chooser 2") << QStringLiteral("molt 2") << QList<int>{mul2} << QList<int>{chooser}
+                                   << mul2;
+        QTest::newRow("finish") << QStringLiteral("add fine") << QList<int>{menu} << QList<int>{add} << menu;
+        QTest::newRow("score") << QStringLiteral("sott punteggio") << QList<int>{score} << QList<int>{}
+                               << score;
         QTest::newRow("score OK") << QStringLiteral("sott punteggio calcola ok") << QList<int>{menu}
-                                  << QList<int>{score};
+                                  << QList<int>{score} << menu;
         QTest::newRow("division finish loads the menu again")
-            << QStringLiteral("div fine") << QList<int>{menu} << QList<int>{div};
+            << QStringLiteral("div fine") << QList<int>{menu} << QList<int>{div} << menu;
         QTest::newRow("chooser stays open beside addition")
-            << QStringLiteral("molt add") << QList<int>{chooser, add} << QList<int>{};
+            << QStringLiteral("molt add") << QList<int>{chooser, add} << QList<int>{} << add;
         QTest::newRow("two exercise screens at once")
-            << QStringLiteral("molt add 1") << QList<int>{add, mul} << QList<int>{chooser};
+            << QStringLiteral("molt add 1") << QList<int>{add, mul} << QList<int>{chooser} << mul;
     }
 
     void navigationTable() {
         QFETCH(QString, route);
         QFETCH(QList<int>, shown);
         QFETCH(QList<int>, unloaded);
+        QFETCH(int, titled);
         TestProgram t;
         t.program.start();
         Screen* current = &t.program.frminizio();
@@ -119,6 +124,8 @@ private slots:
         for (int id : unloaded)
             QVERIFY2(!t.program.isLoaded(ScreenId(id)), qPrintable(QString::number(id)));
         QCOMPARE(t.seam.endRequests, 0);
+        QCOMPARE(t.seam.titles.value(t.seam.titles.size() - 1),
+                 t.program.screen(ScreenId(titled)).windowTitle());
     }
 
     // The addition button loads the subtraction screen hidden (drawing its problem then), and the

@@ -191,9 +191,13 @@ private slots:
         QVERIFY(!heard.empty());
         QCOMPARE(heard.back().source, operation);
         QCOMPARE(heard.back().text, screen.operationLine());
+        // In the browser the page's live region says the same, at the same moments.
+        QStringList live{screen.operationLine()};
+        QCOMPARE(t.seam.announcements, live);
 
         heard.clear();
         test::click(screen, "cmdconferma"); // the empty result row reads 0: wrong
+        QCOMPARE(t.seam.announcements, live << q("Sbagliato! Ripeti"));
         QCOMPARE(heard.size(), std::size_t{1});
         QCOMPARE(heard[0].source, message);
         QCOMPARE(heard[0].text, q("Sbagliato! Ripeti"));
@@ -207,10 +211,12 @@ private slots:
         QCOMPARE(heard[0].text, q("Complimenti! Vai avanti"));
         QCOMPARE(heard[1].source, operation);
         QCOMPARE(heard[1].text, screen.operationLine());
+        QCOMPARE(t.seam.announcements, live << q("Complimenti! Vai avanti") << screen.operationLine());
 
         heard.clear();
         screen.tmrtempo_Timer();
         QVERIFY(heard.empty());
+        QCOMPARE(t.seam.announcements, live);
         QCOMPARE(nameOf(message), QString());
     }
 
@@ -279,6 +285,8 @@ private slots:
         QCOMPARE(
             spoken(score.control(q("cmdok")))->text(QAccessible::Description),
             QString::fromUtf8("Risposte giuste: 0. Risposte sbagliate: 1. Non ci siamo. Esercitati di più."));
+        QCOMPARE(t.seam.announcements.last(),
+                 spoken(score.control(q("cmdok")))->text(QAccessible::Description));
         const auto labels = spoken(score.control(q("lblrisg")))->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels[0].first->text(QAccessible::Name), q("Risposte giuste:"));

@@ -94,7 +94,11 @@ class DisplaysTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { setDisplays(laptopAndBoard); }
+    void init() {
+        setDisplays(laptopAndBoard);
+        // A display's new size reaches Qt through its event queue.
+        QTRY_COMPARE(qtDisplays(), (QList<QRect>{laptop, board}));
+    }
 
     // The first window of a run is centred on the primary display; dragged onto the board, F11 fills
     // the board, and F11 again gives the designed size back centred on the board, to the pixel after any
@@ -170,6 +174,64 @@ private slots:
         QVERIFY(!menu.isFullScreenLayout());
 
         pressF11(menu);
+        QCOMPARE(menu.geometry(), laptop);
+    }
+
+    // The display the program fills takes another size (a browser's window resized, a tablet turned
+    // upright): the screen on view fills it anew, the pad below the screen on an upright display, and
+    // screens shown afterwards open at the new size.
+    void fullScreenFollowsTheDisplaysSize_data() {
+        QTest::addColumn<QRect>("resized");
+        QTest::newRow("smaller") << QRect(1280, 0, 1280, 800);
+        QTest::newRow("turned upright") << QRect(1280, 0, 1080, 1920);
+    }
+
+    void fullScreenFollowsTheDisplaysSize() {
+        QFETCH(QRect, resized);
+        QtSeam seam;
+        Program program(seam);
+        program.start();
+        StartMenu& menu = program.frminizio();
+        dragOnto(board, menu);
+        pressF11(menu);
+        click(menu, "cmdadd"); // the subtraction screen is loaded hidden beside it
+        ExerciseScreen& addition = program.frmaddizioni();
+        QCOMPARE(addition.geometry(), board);
+
+        setDisplays(displayConfiguration(
+            {{QStringLiteral("1 laptop"), laptop}, {QStringLiteral("2 board"), resized}}));
+        QTRY_COMPARE(addition.geometry(), resized);
+        QVERIFY(program.isFullScreen());
+        QCOMPARE(addition.fit(), fitScreen(resized.size(), designed, true));
+        if (resized.height() > resized.width())
+            QVERIFY(addition.fit().pad.top() >= scaled(QRect(QPoint(), designed), addition.fit()).bottom());
+
+        click(addition, "cmdfine");
+        QCOMPARE(menu.geometry(), resized);
+        QCOMPARE(menu.fit(), fitScreen(resized.size(), designed, false));
+        click(menu, "cmdsott");
+        QCOMPARE(program.frmsottrazioni().fit(), fitScreen(resized.size(), designed, true));
+        flushDeletions();
+    }
+
+    // Where the system takes F11 (the browser, whose page the program always fills), the program's own
+    // full screen stays as it is.
+    void fullScreenKeyTakenByTheSystem() {
+        struct BrowserSeam : QtSeam {
+            int taken = 0;
+            bool takeFullScreenKey() override {
+                ++taken;
+                return true;
+            }
+        } seam;
+        Program program(seam);
+        program.setFullScreen(true);
+        program.start();
+        StartMenu& menu = program.frminizio();
+        QCOMPARE(menu.geometry(), laptop);
+        pressF11(menu);
+        QCOMPARE(seam.taken, 1);
+        QVERIFY(program.isFullScreen());
         QCOMPARE(menu.geometry(), laptop);
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test support: a screen seam that records beeps and the request to end, with a primary display of a
-// chosen size and other displays beside it, and a program whose generator and clock are fixed so every draw
-// can be replayed.
+// Test support: a screen seam that records beeps, the request to end, what the page would announce and
+// the titles it would show, with a primary display of a chosen size and other displays beside it, and a
+// program whose generator and clock are fixed so every draw can be replayed.
 #pragma once
 
 #include "app/program.h"
@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,12 +24,16 @@ class RecordingSeam : public ScreenSeam {
 public:
     void beep() override { ++beeps; }
     void endProgram() override { ++endRequests; }
+    void announce(const QString& text) override { announcements << text; }
+    void titleShown(const QString& title) override { titles << title; }
     QList<QRect> displays() const override;
     // The display that holds the centre of the window with its frame, as a window manager judges.
     QRect displayOf(const QWidget& window) const override;
 
     int beeps = 0;
     int endRequests = 0;
+    QStringList announcements;
+    QStringList titles;
     QSize display{1280, 1024}; // the primary display's, at the desktop's origin
     QList<QRect> others;       // further displays, in desktop pixels
 };

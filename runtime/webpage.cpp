@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/webpage.h"
+
+#include <emscripten.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace abacolo::web {
+namespace {
+
+using emscripten::val;
+
+const char* const liveRegionId = "abacolo-annunci";
+
+val document() {
+    return val::global("document");
+}
+
+val element(const char* tag) {
+    return document().call<val>("createElement", std::string(tag));
+}
+
+void setStyle(val& node, const char* css) {
+    node.call<void>("setAttribute", std::string("style"), std::string(css));
+}
+
+} // namespace
+
+void prepareLiveRegion() {
+    if (!document().call<val>("getElementById", std::string(liveRegionId)).isNull())
+        return;
+    val region = element("div");
+    region.set("id", std::string(liveRegionId));
+    region.call<void>("setAttribute", std::string("aria-live"), std::string("assertive"));
+    region.call<void>("setAttribute", std::string("aria-atomic"), std::string("true"));
+    // Heard, not seen: out of sight without leaving the accessibility tree.
+    setStyle(region, "position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; border: 0; "
+                     "overflow: hidden; clip-path: inset(50%); white-space: nowrap;");
+    document()["body"].call<void>("appendChild", region);
+}
+
+void announce(const QString& text) {
+    prepareLiveRegion();
+    val region = document().call<val>("getElementById", std::string(liveRegionId));
+    // A new paragraph in place of the last: a screen reader speaks an added node even when its text is
+    // the one it spoke before (a second "Sbagliato! Ripeti").
+    region.set("textContent", std::string());
+    val paragraph = element("p");
+    paragraph.set("textContent", text.toStdString());
+    region.call<void>("appendChild", paragraph);
+}
+
+void setTitle(const QString& title) {
+    document().set("title", title.toStdString());
+}
+
+void playTone() {
+    // A soft 440 Hz triangle of a quarter second, faded in and out so that it does not click. One audio
+    // context for the page, made at the first alert, when the pupil has touched the page already.
+    // clang-format off
+    EM_ASM({
+        const Context = globalThis.AudioContext || globalThis.webkitAudioContext;
+        if (!Context)
+            return;
+        const audio = globalThis.abacoloAudio || (globalThis.abacoloAudio = new Context());
+        if (audio.state === "suspended")
+            audio.resume();
+        const start = audio.currentTime;
+        const tone = audio.createOscillator();
+        const volume = audio.createGain();
+        tone.type = "triangle";
+        tone.frequency.value = 440;
+        volume.gain.setValueAtTime(0.0001, start);
+        volume.gain.exponentialRampToValueAtTime(0.4, start + 0.02);
+        volume.gain.exponentialRampToValueAtTime(0.0001, start + 0.25);
+        tone.connect(volume);
+        volume.connect(audio.destination);
+        tone.start(start);
+        tone.stop(start + 0.26);
+    });
+    // clang-format on
+}
+
+void toggleBrowserFullScreen() {
+    val page = document();
+    if (!page["fullscreenElement"].isNull())
+        page.call<val>("exitFullscreen");
+    else if (!page["documentElement"]["requestFullscreen"].isUndefined())
+        page["documentElement"].call<val>("requestFullscreen");
+}
+
+void showEnded() {
+    val page = element("div");
+    page.call<void>("setAttribute", std::string("role"), std::string("main"));
+    setStyle(page, "position: fixed; inset: 0; z-index: 10; display: flex; flex-direction: column; "
+                   "align-items: center; justify-content: center; gap: 1.5rem; background: #ffff80; "
+                   "font: 1.5rem sans-serif; color: #000;");
+    val line = element("p");
+    line.set("textContent", std::string("Abacolo è chiuso."));
+    setStyle(line, "margin: 0;");
+    val again = element("button");
+    again.set("type", std::string("button"));
+    again.set("textContent", std::string("Ricomincia"));
+    setStyle(again, "font: inherit; padding: 0.6em 1.4em; min-width: 48px; min-height: 48px;");
+    again.call<void>("setAttribute", std::string("onclick"), std::string("location.reload()"));
+    page.call<void>("appendChild", line);
+    page.call<void>("appendChild", again);
+    document()["body"].call<void>("appendChild", page);
+    again.call<void>("focus");
+    announce(QStringLiteral("Abacolo è chiuso."));
+}
+
+} // namespace abacolo::web

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page around the program in the browser, which the program's seam and alert sound fill: the live
+// region a screen reader watches, the page's title, the alert tone, the browser's own full screen, and
+// the line the page shows once the program has ended. Built for the browser only.
+#pragma once
+
+#include <QString>
+
+namespace abacolo::web {
+
+// Makes the live region, before anything is said into it: a screen reader follows a region that was
+// there before its text changed.
+void prepareLiveRegion();
+// Says `text` through the live region, at once; the same text twice is said twice.
+void announce(const QString& text);
+void setTitle(const QString& title);
+// A short alert tone through Web Audio. The browser lets a page sound only after a first touch or key,
+// and every check follows one.
+void playTone();
+// Asks the browser to fill the whole display with the page, or to leave it (F11).
+void toggleBrowserFullScreen();
+// The program has ended ("&Esci"): the page shows one line and a button that starts it again.
+void showEnded();
+
+} // namespace abacolo::web
