@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Proves the browser's Abacolo in one of Debian's browsers, headless, driven by puppeteer-core
+// (chromium through its DevTools protocol, firefox-esr through WebDriver BiDi):
+//   served     build-web/dist/ from server.mjs on 127.0.0.1 with a fresh profile: the start menu
+//              appears, and the walk goes from it to an addition and back; the bytes the page
+//              received and the bytes the server sent on this first visit are counted;
+//   offline    once the service worker keeps the files, the server is stopped (and the browser put
+//              offline where it can be) and the page reloaded: the start menu appears again, from the
+//              service worker;
+//   file       the single file, opened from file://: the same walk.
+// Each step photographs the screen into OUT (BROWSER-STEP.png) and writes the page's console beside it;
+// the figures go to OUT/BROWSER.json. A first visit that sends more than the limit fails.
+//   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR
+//                  [--first-visit-limit BYTES] [--width 1280] [--height 800] [--timeout-ms 120000]
+import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join, resolve} from 'node:path';
+import {pathToFileURL} from 'node:url';
+import {parseArgs} from 'node:util';
+import puppeteer from 'puppeteer-core';
+import {serve} from './server.mjs';
+
+const START_MENU_TITLE = 'Metto in colonna e calcolo entro il 9.999';
+const ADDITION_TITLE = 'Addizioni in colonna';
+const BROWSERS = {
+  chromium: {
+    executablePath: '/usr/lib/chromium/chromium',
+    // Chromium draws WebGL headless only with SwiftShader.
+    args: ['--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', '--no-first-run'],
+  },
+  firefox: {browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr'},
+};
+
+const {values: options} = parseArgs({
+  options: {
+    browser: {type: 'string', default: 'chromium'},
+    dist: {type: 'string'},
+    single: {type: 'string'},
+    out: {type: 'string'},
+    width: {type: 'string', default: '1280'},
+    height: {type: 'string', default: '800'},
+    'timeout-ms': {type: 'string', default: '120000'},
+    'first-visit-limit': {type: 'string', default: '6000000'},
+  },
+});
+const settings = BROWSERS[options.browser];
+if (!settings || !options.dist || !options.single || !options.out) {
+  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR');
+  process.exit(2);
+}
+const timeout = Number(options['timeout-ms']);
+const name = options.browser;
+
+// A window of Qt's screen (in a shadow tree of the page) that carries TITLE and shows its canvas.
+function windowShown(page, title) {
+  return page.waitForFunction(
+    title => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
+      host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
+        window => window.querySelector('.window-name')?.textContent === title &&
+                  window.querySelector('canvas')?.getClientRects().length > 0)),
+    {timeout, polling: 50}, title);
+}
+// The time since navigation once two more frames are drawn.
+const drawnAfter = page => page.evaluate(
+  () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())))));
+
+// From the start menu: two tabs reach the plus button, Space presses it; the addition screen shows;
+// Esc ("Fine") brings the start menu back.
+async function walk(page, step) {
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Space');
+  await windowShown(page, ADDITION_TITLE);
+  await drawnAfter(page);
+  await page.screenshot({path: join(options.out, `${name}-${step}-addition.png`)});
+  await page.keyboard.press('Escape');
+  await windowShown(page, START_MENU_TITLE);
+}
+
+// Opens URL (or reloads) in PAGE until the start menu is drawn, photographs it; returns seconds.
+async function startMenu(page, step, open) {
+  const lines = [];
+  page.on('console', message => lines.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', error => lines.push(`page error: ${error.message}`));
+  const photo = join(options.out, `${name}-${step}.png`);
+  try {
+    await open();
+    await windowShown(page, START_MENU_TITLE);
+    const seconds = (await drawnAfter(page)) / 1000;
+    await page.screenshot({path: photo});
+    return seconds;
+  } catch (error) {
+    await page.screenshot({path: photo}).catch(() => {});
+    throw new Error(`${step}: the start menu did not appear (${error.message.split('\n')[0]})`);
+  } finally {
+    writeFileSync(join(options.out, `${name}-${step}.log`), lines.join('\n') + '\n');
+  }
+}
+
+const profile = mkdtempSync(join(tmpdir(), `abacolo-${name}-`));
+const browser = await puppeteer.launch({
+  ...settings, headless: true, userDataDir: profile,
+  defaultViewport: {width: Number(options.width), height: Number(options.height)},
+});
+const server = await serve(options.dist);
+const url = `http://127.0.0.1:${server.port}/`;
+const figures = {browser: `${name} ${await browser.version()}`};
+const failures = [];
+let page;
+try {
+  // --- Served, first visit --------------------------------------------------------------------
+  page = await browser.newPage();
+  let received = null;
+  if (name === 'chromium') {
+    // What reached the page over the network, compressed as it came (the service worker's own
+    // fetches are counted by the server).
+    received = 0;
+    const session = await page.createCDPSession();
+    await session.send('Network.enable');
+    session.on('Network.loadingFinished', event => { received += event.encodedDataLength; });
+  }
+  figures.servedSeconds = await startMenu(page, 'served', () => page.goto(url, {waitUntil: 'load'}));
+  await walk(page, 'served');
+  // The service worker has kept the files once it controls the page.
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller)
+      await new Promise(done => navigator.serviceWorker.addEventListener('controllerchange', done, {once: true}));
+  });
+  figures.pageReceivedBytes = received;
+  figures.serverSentBytes = server.sent.reduce((sum, record) => sum + record.bytes, 0);
+  figures.firstVisit = server.sent.map(({path, status, encoding, bytes}) => `${status} ${path} ${encoding || '-'} ${bytes}`);
+
+  // --- Offline --------------------------------------------------------------------------------
+  await server.close();
+  figures.offlineMode = await page.setOfflineMode(true).then(() => true, () => false);
+  const fromWorker = [];
+  page.on('response', response => {
+    fromWorker.push(`${response.fromServiceWorker() ? 'service worker' : 'not service worker'}: ${response.url()}`);
+  });
+  const sentBefore = server.sent.length;
+  figures.offlineSeconds = await startMenu(page, 'offline', () => page.reload({waitUntil: 'load'}));
+  if (server.sent.length !== sentBefore)
+    failures.push('offline: the stopped server was asked');
+  figures.offlineResponses = fromWorker;
+  if (name === 'chromium' && !fromWorker.some(line => line.startsWith('service worker') && line.endsWith('/abacolo.wasm')))
+    failures.push('offline: the program did not come from the service worker');
+  await page.close();
+
+  // --- The single file from file:// -----------------------------------------------------------
+  page = await browser.newPage();
+  const fileUrl = pathToFileURL(resolve(options.single)).href;
+  figures.fileSeconds = await startMenu(page, 'file', () => page.goto(fileUrl, {waitUntil: 'load'}));
+  await walk(page, 'file');
+} catch (error) {
+  failures.push(error.message);
+} finally {
+  await server.close().catch(() => {});
+  await browser.close().catch(() => {});
+  rmSync(profile, {recursive: true, force: true});
+}
+
+// What a first visit sent: the most of what the page received and what the server sent (the server's
+// count holds the service worker's own requests, answered "not modified" when the page just had them).
+const limit = Number(options['first-visit-limit']);
+const firstVisit = Math.max(figures.pageReceivedBytes ?? 0, figures.serverSentBytes ?? 0);
+if (firstVisit > limit)
+  failures.push(`a first visit sent ${firstVisit} bytes, more than ${limit}`);
+figures.failures = failures;
+writeFileSync(join(options.out, `${name}.json`), JSON.stringify(figures, null, 2) + '\n');
+const seconds = value => value === undefined ? 'not reached' : `${value.toFixed(2)} s`;
+const bytes = value => value === null || value === undefined ? 'not counted' : `${value.toLocaleString('en')} bytes`;
+console.log(`   ${figures.browser}
+   first visit, served:     start menu after ${seconds(figures.servedSeconds)}; the page received ${bytes(figures.pageReceivedBytes)}, the server sent ${bytes(figures.serverSentBytes)}
+   reloaded offline:        start menu after ${seconds(figures.offlineSeconds)}${figures.offlineMode ? ' (server stopped, browser offline)' : ' (server stopped)'}
+   single file, file://:    start menu after ${seconds(figures.fileSeconds)}`);
+for (const failure of failures)
+  console.log(`   FAILED: ${failure}`);
+process.exit(failures.length ? 1 : 0);
