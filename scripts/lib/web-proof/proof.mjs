@@ -12,7 +12,7 @@
 // the figures go to OUT/BROWSER.json. A first visit that sends more than the limit fails.
 //   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR
 //                  [--first-visit-limit BYTES] [--width 1280] [--height 800] [--timeout-ms 120000]
-import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
+import {mkdirSync, mkdtempSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
 import {pathToFileURL} from 'node:url';
@@ -50,6 +50,7 @@ if (!settings || !options.dist || !options.single || !options.out) {
   process.exit(2);
 }
 const timeout = Number(options['timeout-ms']);
+mkdirSync(options.out, {recursive: true});
 const name = options.browser;
 
 // A window of Qt's screen (in a shadow tree of the page) that carries TITLE and shows its canvas.
@@ -68,14 +69,20 @@ const drawnAfter = page => page.evaluate(
 // From the start menu: two tabs reach the plus button, Space presses it; the addition screen shows;
 // Esc ("Fine") brings the start menu back.
 async function walk(page, step) {
-  await page.keyboard.press('Tab');
-  await page.keyboard.press('Tab');
-  await page.keyboard.press('Space');
-  await windowShown(page, ADDITION_TITLE);
-  await drawnAfter(page);
-  await page.screenshot({path: join(options.out, `${name}-${step}-addition.png`)});
-  await page.keyboard.press('Escape');
-  await windowShown(page, START_MENU_TITLE);
+  const photo = join(options.out, `${name}-${step}-addition.png`);
+  try {
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press(' ');
+    await windowShown(page, ADDITION_TITLE);
+    await drawnAfter(page);
+    await page.screenshot({path: photo});
+    await page.keyboard.press('Escape');
+    await windowShown(page, START_MENU_TITLE);
+  } catch (error) {
+    await page.screenshot({path: photo}).catch(() => {});
+    throw new Error(`${step}: the walk to an addition and back stopped (${error.message.split('\n')[0]})`);
+  }
 }
 
 // Opens URL (or reloads) in PAGE until the start menu is drawn, photographs it; returns seconds.
@@ -108,8 +115,13 @@ const url = `http://127.0.0.1:${server.port}/`;
 const figures = {browser: `${name} ${await browser.version()}`};
 const failures = [];
 let page;
+// What the server sent so far: the first visit's bytes.
+const countSent = () => {
+  figures.serverSentBytes = server.sent.reduce((sum, record) => sum + record.bytes, 0);
+  figures.firstVisit = server.sent.map(({path, status, encoding, bytes}) => `${status} ${path} ${encoding || '-'} ${bytes}`);
+};
 try {
-  // --- Served, first visit --------------------------------------------------------------------
+  // --- Served, first visit ---------------------------------------------------------------------
   page = await browser.newPage();
   let received = null;
   if (name === 'chromium') {
@@ -120,8 +132,37 @@ try {
     await session.send('Network.enable');
     session.on('Network.loadingFinished', event => { received += event.encodedDataLength; });
   }
+  // The type and encoding each file came with.
+  const served = {};
+  page.on('response', response => {
+    if (!response.url().startsWith('http'))
+      return;
+    const headers = response.headers();
+    served[new URL(response.url()).pathname] = `${headers['content-type']} ${headers['content-encoding'] ?? '-'}`;
+  });
   figures.servedSeconds = await startMenu(page, 'served', () => page.goto(url, {waitUntil: 'load'}));
+  figures.served = served;
+  for (const [path, type] of [['/abacolo.wasm', 'application/wasm br'], ['/abacolo.js', 'text/javascript; charset=utf-8 br']]) {
+    if (served[path] !== type)
+      failures.push(`served: ${path} came as "${served[path]}", not "${type}"`);
+  }
   await walk(page, 'served');
+  // The page's links to the licences lead somewhere (the source archive is put beside the page by
+  // whoever publishes it) and the manifest is what a home screen reads.
+  const links = await page.evaluate(async () => Promise.all(
+    [...document.querySelectorAll('#about a')].filter(link => !link.href.endsWith('.tar.xz')).map(
+      async link => `${(await fetch(link.href)).status} ${link.getAttribute('href')}`)));
+  const manifest = await page.evaluate(async () => {
+    const response = await fetch(document.querySelector('link[rel=manifest]').href);
+    const {name, lang, display, icons} = await response.json();
+    return `${response.headers.get('content-type')} ${name} ${lang} ${display} ${icons.map(icon => icon.sizes).join(' ')}`;
+  });
+  figures.links = links;
+  figures.manifest = manifest;
+  for (const link of links.filter(link => !link.startsWith('200 ')))
+    failures.push(`served: the link ${link} leads nowhere`);
+  if (manifest !== 'application/manifest+json Abacolo it fullscreen 192x192 512x512')
+    failures.push(`served: the manifest is "${manifest}"`);
   // The service worker has kept the files once it controls the page.
   await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
@@ -129,26 +170,43 @@ try {
       await new Promise(done => navigator.serviceWorker.addEventListener('controllerchange', done, {once: true}));
   });
   figures.pageReceivedBytes = received;
-  figures.serverSentBytes = server.sent.reduce((sum, record) => sum + record.bytes, 0);
-  figures.firstVisit = server.sent.map(({path, status, encoding, bytes}) => `${status} ${path} ${encoding || '-'} ${bytes}`);
+  countSent();
 
   // --- Offline --------------------------------------------------------------------------------
   await server.close();
   figures.offlineMode = await page.setOfflineMode(true).then(() => true, () => false);
   const fromWorker = [];
   page.on('response', response => {
-    fromWorker.push(`${response.fromServiceWorker() ? 'service worker' : 'not service worker'}: ${response.url()}`);
+    if (response.url().startsWith('http'))
+      fromWorker.push(`${response.fromServiceWorker() ? 'service worker' : 'not service worker'}: ${response.url()}`);
   });
   const sentBefore = server.sent.length;
   figures.offlineSeconds = await startMenu(page, 'offline', () => page.reload({waitUntil: 'load'}));
   if (server.sent.length !== sentBefore)
     failures.push('offline: the stopped server was asked');
   figures.offlineResponses = fromWorker;
-  if (name === 'chromium' && !fromWorker.some(line => line.startsWith('service worker') && line.endsWith('/abacolo.wasm')))
+  // The page and the program came through the service worker: it controls the reloaded page, so
+  // every request of the page went to it, and the server it could have asked was stopped. Chromium
+  // also says so of each response, and gives the worker's start in the program's timing (firefox
+  // gives 0 there).
+  figures.offlineWorker = await page.evaluate(() => {
+    const wasm = performance.getEntriesByType('resource').find(entry => entry.name.endsWith('/abacolo.wasm'));
+    return `controller: ${Boolean(navigator.serviceWorker.controller)}, program's workerStart: ${wasm?.workerStart}`;
+  });
+  if (!figures.offlineWorker.startsWith('controller: true'))
+    failures.push(`offline: no service worker controls the page (${figures.offlineWorker})`);
+  if (name === 'chromium' && !(/workerStart: [1-9]/.test(figures.offlineWorker) &&
+      fromWorker.some(line => line.startsWith('service worker') && line.endsWith('/abacolo.wasm'))))
     failures.push('offline: the program did not come from the service worker');
   await page.close();
+} catch (error) {
+  failures.push(error.message);
+  if (figures.serverSentBytes === undefined)
+    countSent();
+}
 
-  // --- The single file from file:// -----------------------------------------------------------
+// --- The single file from file:// -------------------------------------------------------------
+try {
   page = await browser.newPage();
   const fileUrl = pathToFileURL(resolve(options.single)).href;
   figures.fileSeconds = await startMenu(page, 'file', () => page.goto(fileUrl, {waitUntil: 'load'}));
