@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts/web: makes the page and the downloads from the program scripts/lib/web-build.sh
-# built. Each function reads WEB_BUILD (the build folder), PROJECT_VERSION (the project's), QT (the Qt for
-# WebAssembly's prefix) and DOCS_ROOT (where the licence texts of what was compiled in are read: the
-# Debian 13 tree the program was built in, or / on Debian 13).
+# built. Each function reads WEB_BUILD (the build folder), PROJECT_VERSION (the project's), QT_VERSION
+# and QT_PACKAGE (the Qt for WebAssembly's version and Debian source package) and DOCS_ROOT (where the
+# licence texts of what was compiled in are read: the Debian 13 tree the program was built in, or
+# nothing on Debian 13 itself).
 #   web_dist DIST          the page, the program, icons, manifest, service worker, licences, compressed copies
 #   web_single DIST FILE   the whole program in one HTML file
 #   web_zip ZIP DIST FILE LEGGIMI   the download: the site folder, the single file, licences, LEGGIMI.txt
@@ -13,7 +14,7 @@ WEB_KEPT=(index.html qtloader.js abacolo.js abacolo.wasm manifest.webmanifest
   icons/abacolo-48.png icons/abacolo-192.png icons/abacolo-512.png)
 # Icon sizes: the page's own and the two a home screen asks of the manifest.
 WEB_ICON_SIZES=(48 192 512)
-# Licence texts: file name in licenze/ and where it is read (relative to DOCS_ROOT, or the tree itself).
+# Licence texts: the file name in licenze/ and where it is read.
 web_licences() {
   cat <<EOF2
 GPL-3.0.txt	$ROOT/LICENSE
