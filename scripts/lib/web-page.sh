@@ -23,6 +23,7 @@ Liberation-Sans-OFL.txt	$DOCS_ROOT/usr/share/doc/fonts-liberation/copyright
 Qt-$QT_VERSION.txt	$DOCS_ROOT/usr/share/doc/libqt6core6t64/copyright
 Emscripten.txt	$DOCS_ROOT/usr/share/doc/emscripten/copyright
 musl.txt	$DOCS_ROOT/usr/share/emscripten/system/lib/libc/musl/COPYRIGHT
+Apache-2.0.txt	$DOCS_ROOT/usr/share/common-licenses/Apache-2.0
 EOF2
 }
 

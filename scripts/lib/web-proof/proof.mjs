@@ -7,12 +7,14 @@
 //   offline    once the service worker keeps the files, the server is stopped (and the browser put
 //              offline where it can be) and the page reloaded: the start menu appears again, from the
 //              service worker;
+//   update     back online, the site as a new version would be (its service worker's set named anew):
+//              a reload installs the new set and removes the old one;
 //   file       the single file, opened from file://: the same walk.
 // Each step photographs the screen into OUT (BROWSER-STEP.png) and writes the page's console beside it;
 // the figures go to OUT/BROWSER.json. A first visit that sends more than the limit fails.
 //   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR
 //                  [--first-visit-limit BYTES] [--width 1280] [--height 800] [--timeout-ms 120000]
-import {mkdirSync, mkdtempSync, rmSync, writeFileSync} from 'node:fs';
+import {cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
 import {pathToFileURL} from 'node:url';
@@ -110,7 +112,8 @@ const browser = await puppeteer.launch({
   ...settings, headless: true, userDataDir: profile,
   defaultViewport: {width: Number(options.width), height: Number(options.height)},
 });
-const server = await serve(options.dist);
+let server = await serve(options.dist);
+const temporary = [profile];
 const url = `http://127.0.0.1:${server.port}/`;
 const figures = {browser: `${name} ${await browser.version()}`};
 const failures = [];
@@ -163,6 +166,15 @@ try {
     failures.push(`served: the link ${link} leads nowhere`);
   if (manifest !== 'application/manifest+json Abacolo it fullscreen 192x192 512x512')
     failures.push(`served: the manifest is "${manifest}"`);
+  if (name === 'chromium') {
+    // Chromium says what would keep it from installing the page on a home screen.
+    const session = await page.createCDPSession();
+    const {installabilityErrors: errors} = await session.send('Page.getInstallabilityErrors');
+    figures.installable = errors.length ? `not installable: ${errors.map(error => error.errorId).join(', ')}`
+                                        : 'installable (manifest, icons, service worker)';
+    if (errors.length)
+      failures.push(`served: ${figures.installable}`);
+  }
   // The service worker has kept the files once it controls the page.
   await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
@@ -198,6 +210,29 @@ try {
   if (name === 'chromium' && !(/workerStart: [1-9]/.test(figures.offlineWorker) &&
       fromWorker.some(line => line.startsWith('service worker') && line.endsWith('/abacolo.wasm'))))
     failures.push('offline: the program did not come from the service worker');
+
+  // --- An update ------------------------------------------------------------------------------
+  // The site as a new version would be: the same files, the service worker's set named anew. Back
+  // online, a reload finds the new worker, which keeps the new set and removes the old one.
+  const kept = await page.evaluate(() => caches.keys());
+  const updated = mkdtempSync(join(tmpdir(), 'abacolo-update-'));
+  temporary.push(updated);
+  cpSync(options.dist, updated, {recursive: true, preserveTimestamps: true});
+  const worker = join(updated, 'sw.js');
+  writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const CACHE = '([^']+)'/, "const CACHE = '$1-update'"));
+  rmSync(`${worker}.br`, {force: true});
+  rmSync(`${worker}.gz`, {force: true});
+  if (figures.offlineMode)
+    await page.setOfflineMode(false);
+  server = await serve(updated, server.port);
+  await startMenu(page, 'update', () => page.reload({waitUntil: 'load'}));
+  const expected = kept.map(name => `${name}-update`).join(' ');
+  figures.update = await page.waitForFunction(
+    async expected => (await caches.keys()).join(' ') === expected && (await caches.keys()).join(' '),
+    {timeout, polling: 100}, expected).then(handle => `${kept.join(' ')} replaced by ${expected}`,
+    async () => `${kept.join(' ')} not replaced: ${(await page.evaluate(() => caches.keys())).join(' ')}`);
+  if (!figures.update.includes(' replaced by '))
+    failures.push(`update: ${figures.update}`);
   await page.close();
 } catch (error) {
   failures.push(error.message);
@@ -216,7 +251,8 @@ try {
 } finally {
   await server.close().catch(() => {});
   await browser.close().catch(() => {});
-  rmSync(profile, {recursive: true, force: true});
+  for (const folder of temporary)
+    rmSync(folder, {recursive: true, force: true});
 }
 
 // What a first visit sent: the most of what the page received and what the server sent (the server's
@@ -232,6 +268,8 @@ const bytes = value => value === null || value === undefined ? 'not counted' : `
 console.log(`   ${figures.browser}
    first visit, served:     start menu after ${seconds(figures.servedSeconds)}; the page received ${bytes(figures.pageReceivedBytes)}, the server sent ${bytes(figures.serverSentBytes)}
    reloaded offline:        start menu after ${seconds(figures.offlineSeconds)}${figures.offlineMode ? ' (server stopped, browser offline)' : ' (server stopped)'}
+   updated:                 ${figures.update ?? 'not reached'}
+   home screen:             ${figures.installable ?? 'not asked of this browser'}
    single file, file://:    start menu after ${seconds(figures.fileSeconds)}`);
 for (const failure of failures)
   console.log(`   FAILED: ${failure}`);
