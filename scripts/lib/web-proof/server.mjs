@@ -70,7 +70,7 @@ export function serve(dir, port = 0) {
       }
     }
     // One tag for each copy: the file's size and time, and the encoding sent.
-    headers.ETag = `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}-${record.encoding || "identity"}"`;
+    headers.ETag = `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}-${record.encoding || 'identity'}"`;
     if (request.headers['if-none-match'] === headers.ETag) {
       record.status = 304;
       response.writeHead(304, headers).end();
