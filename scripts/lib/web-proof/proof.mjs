@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Proves the browser's Abacolo in one of Debian's browsers, headless, driven by puppeteer-core
+// (chromium through its DevTools protocol, firefox-esr through WebDriver BiDi):
+//   served     build-web/dist/ from server.mjs on 127.0.0.1 with a fresh profile: the start menu
+//              appears, and the walk goes from it to an addition and back; the bytes the page
+//              received and the bytes the server sent on this first visit are counted;
+//   offline    once the service worker keeps the files, the server is stopped (and the browser put
+//              offline where it can be) and the page reloaded: the start menu appears again, from the
+//              service worker;
+//   update     back online, the site as a new version would be (its service worker's set named anew):
+//              a reload installs the new set and removes the old one;
+//   file       the single file, opened from file://: the same walk.
+// Each step photographs the screen into OUT (BROWSER-STEP.png) and writes the page's console beside it;
+// the figures go to OUT/BROWSER.json. A first visit that sends more than the limit fails.
+//   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR
+//                  [--first-visit-limit BYTES] [--width 1280] [--height 800] [--timeout-ms 120000]
+import {cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join, resolve} from 'node:path';
+import {pathToFileURL} from 'node:url';
+import {parseArgs} from 'node:util';
+import puppeteer from 'puppeteer-core';
+import {serve} from './server.mjs';
+
+const START_MENU_TITLE = 'Metto in colonna e calcolo entro il 9.999';
+const ADDITION_TITLE = 'Addizioni in colonna';
+const BROWSERS = {
+  chromium: {
+    executablePath: '/usr/lib/chromium/chromium',
+    // Chromium draws WebGL headless only with SwiftShader.
+    args: ['--no-sandbox', '--disable-gpu', '--enable-unsafe-swiftshader', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync', '--no-first-run'],
+  },
+  firefox: {browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr'},
+};
+
+const {values: options} = parseArgs({
+  options: {
+    browser: {type: 'string', default: 'chromium'},
+    dist: {type: 'string'},
+    single: {type: 'string'},
+    out: {type: 'string'},
+    width: {type: 'string', default: '1280'},
+    height: {type: 'string', default: '800'},
+    'timeout-ms': {type: 'string', default: '120000'},
+    'first-visit-limit': {type: 'string', default: '6000000'},
+  },
+});
+const settings = BROWSERS[options.browser];
+if (!settings || !options.dist || !options.single || !options.out) {
+  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR');
+  process.exit(2);
+}
+const timeout = Number(options['timeout-ms']);
+mkdirSync(options.out, {recursive: true});
+const name = options.browser;
+
+// A window of Qt's screen (in a shadow tree of the page) that carries TITLE and shows its canvas.
+function windowShown(page, title) {
+  return page.waitForFunction(
+    title => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
+      host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
+        window => window.querySelector('.window-name')?.textContent === title &&
+                  window.querySelector('canvas')?.getClientRects().length > 0)),
+    {timeout, polling: 50}, title);
+}
+// The time since navigation once two more frames are drawn.
+const drawnAfter = page => page.evaluate(
+  () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())))));
+
+// From the start menu: two tabs reach the plus button, Space presses it; the addition screen shows;
+// Esc ("Fine") brings the start menu back.
+async function walk(page, step) {
+  const photo = join(options.out, `${name}-${step}-addition.png`);
+  try {
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press(' ');
+    await windowShown(page, ADDITION_TITLE);
+    await drawnAfter(page);
+    await page.screenshot({path: photo});
+    await page.keyboard.press('Escape');
+    await windowShown(page, START_MENU_TITLE);
+  } catch (error) {
+    await page.screenshot({path: photo}).catch(() => {});
+    throw new Error(`${step}: the walk to an addition and back stopped (${error.message.split('\n')[0]})`);
+  }
+}
+
+// Opens URL (or reloads) in PAGE until the start menu is drawn, photographs it; returns seconds.
+async function startMenu(page, step, open) {
+  const lines = [];
+  page.on('console', message => lines.push(`${message.type()}: ${message.text()}`));
+  page.on('pageerror', error => lines.push(`page error: ${error.message}`));
+  const photo = join(options.out, `${name}-${step}.png`);
+  try {
+    await open();
+    await windowShown(page, START_MENU_TITLE);
+    const seconds = (await drawnAfter(page)) / 1000;
+    await page.screenshot({path: photo});
+    return seconds;
+  } catch (error) {
+    await page.screenshot({path: photo}).catch(() => {});
+    throw new Error(`${step}: the start menu did not appear (${error.message.split('\n')[0]})`);
+  } finally {
+    writeFileSync(join(options.out, `${name}-${step}.log`), lines.join('\n') + '\n');
+  }
+}
+
+const profile = mkdtempSync(join(tmpdir(), `abacolo-${name}-`));
+const browser = await puppeteer.launch({
+  ...settings, headless: true, userDataDir: profile,
+  defaultViewport: {width: Number(options.width), height: Number(options.height)},
+});
+let server = await serve(options.dist);
+const temporary = [profile];
+const url = `http://127.0.0.1:${server.port}/`;
+const figures = {browser: `${name} ${await browser.version()}`};
+const failures = [];
+let page;
+// What the server sent so far: the first visit's bytes.
+const countSent = () => {
+  figures.serverSentBytes = server.sent.reduce((sum, record) => sum + record.bytes, 0);
+  figures.firstVisit = server.sent.map(({path, status, encoding, bytes}) => `${status} ${path} ${encoding || '-'} ${bytes}`);
+};
+try {
+  // --- Served, first visit ---------------------------------------------------------------------
+  page = await browser.newPage();
+  let received = null;
+  if (name === 'chromium') {
+    // What reached the page over the network, compressed as it came (the service worker's own
+    // fetches are counted by the server).
+    received = 0;
+    const session = await page.createCDPSession();
+    await session.send('Network.enable');
+    session.on('Network.loadingFinished', event => { received += event.encodedDataLength; });
+  }
+  // The type and encoding each file came with.
+  const served = {};
+  page.on('response', response => {
+    if (!response.url().startsWith('http'))
+      return;
+    const headers = response.headers();
+    served[new URL(response.url()).pathname] = `${headers['content-type']} ${headers['content-encoding'] ?? '-'}`;
+  });
+  figures.servedSeconds = await startMenu(page, 'served', () => page.goto(url, {waitUntil: 'load'}));
+  figures.served = served;
+  for (const [path, type] of [['/abacolo.wasm', 'application/wasm br'], ['/abacolo.js', 'text/javascript; charset=utf-8 br']]) {
+    if (served[path] !== type)
+      failures.push(`served: ${path} came as "${served[path]}", not "${type}"`);
+  }
+  await walk(page, 'served');
+  // The service worker has kept the files once it controls the page.
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller)
+      await new Promise(done => navigator.serviceWorker.addEventListener('controllerchange', done, {once: true}));
+  });
+  // The first visit ends here: what the proof asks for itself below is not counted.
+  figures.pageReceivedBytes = received;
+  countSent();
+  // The page's links to the licences lead somewhere (the source archive is put beside the page by
+  // whoever publishes it) and the manifest is what a home screen reads.
+  const links = await page.evaluate(async () => Promise.all(
+    [...document.querySelectorAll('#about a')].filter(link => !link.href.endsWith('.tar.xz')).map(
+      async link => `${(await fetch(link.href)).status} ${link.getAttribute('href')}`)));
+  const manifest = await page.evaluate(async () => {
+    const response = await fetch(document.querySelector('link[rel=manifest]').href);
+    const {name, lang, display, icons} = await response.json();
+    return `${response.headers.get('content-type')} ${name} ${lang} ${display} ${icons.map(icon => icon.sizes).join(' ')}`;
+  });
+  figures.links = links;
+  figures.manifest = manifest;
+  for (const link of links.filter(link => !link.startsWith('200 ')))
+    failures.push(`served: the link ${link} leads nowhere`);
+  if (manifest !== 'application/manifest+json Abacolo it fullscreen 192x192 512x512')
+    failures.push(`served: the manifest is "${manifest}"`);
+  if (name === 'chromium') {
+    // Chromium says what would keep it from installing the page on a home screen.
+    const session = await page.createCDPSession();
+    const {installabilityErrors: errors} = await session.send('Page.getInstallabilityErrors');
+    figures.installable = errors.length ? `not installable: ${errors.map(error => error.errorId).join(', ')}`
+                                        : 'installable (manifest, icons, service worker)';
+    if (errors.length)
+      failures.push(`served: ${figures.installable}`);
+  }
+
+  // --- Offline --------------------------------------------------------------------------------
+  await server.close();
+  figures.offlineMode = await page.setOfflineMode(true).then(() => true, () => false);
+  const fromWorker = [];
+  page.on('response', response => {
+    if (response.url().startsWith('http'))
+      fromWorker.push(`${response.fromServiceWorker() ? 'service worker' : 'not service worker'}: ${response.url()}`);
+  });
+  const sentBefore = server.sent.length;
+  figures.offlineSeconds = await startMenu(page, 'offline', () => page.reload({waitUntil: 'load'}));
+  if (server.sent.length !== sentBefore)
+    failures.push('offline: the stopped server was asked');
+  figures.offlineResponses = fromWorker;
+  // The page and the program came through the service worker: it controls the reloaded page, so
+  // every request of the page went to it, and the server it could have asked was stopped. Chromium
+  // also says so of each response, and gives the worker's start in the program's timing (firefox
+  // gives 0 there).
+  figures.offlineWorker = await page.evaluate(() => {
+    const wasm = performance.getEntriesByType('resource').find(entry => entry.name.endsWith('/abacolo.wasm'));
+    return `controller: ${Boolean(navigator.serviceWorker.controller)}, program's workerStart: ${wasm?.workerStart}`;
+  });
+  if (!figures.offlineWorker.startsWith('controller: true'))
+    failures.push(`offline: no service worker controls the page (${figures.offlineWorker})`);
+  if (name === 'chromium' && !(/workerStart: [1-9]/.test(figures.offlineWorker) &&
+      fromWorker.some(line => line.startsWith('service worker') && line.endsWith('/abacolo.wasm'))))
+    failures.push('offline: the program did not come from the service worker');
+
+  // --- An update ------------------------------------------------------------------------------
+  // The site as a new version would be: the same files, the service worker's set named anew. Back
+  // online, a reload finds the new worker, which keeps the new set and removes the old one.
+  const kept = await page.evaluate(() => caches.keys());
+  const updated = mkdtempSync(join(tmpdir(), 'abacolo-update-'));
+  temporary.push(updated);
+  cpSync(options.dist, updated, {recursive: true, preserveTimestamps: true});
+  const worker = join(updated, 'sw.js');
+  writeFileSync(worker, readFileSync(worker, 'utf8').replace(/const CACHE = '([^']+)'/, "const CACHE = '$1-update'"));
+  rmSync(`${worker}.br`, {force: true});
+  rmSync(`${worker}.gz`, {force: true});
+  if (figures.offlineMode)
+    await page.setOfflineMode(false);
+  server = await serve(updated, server.port);
+  await startMenu(page, 'update', () => page.reload({waitUntil: 'load'}));
+  const expected = kept.map(name => `${name}-update`).join(' ');
+  figures.update = await page.waitForFunction(
+    async expected => (await caches.keys()).join(' ') === expected && (await caches.keys()).join(' '),
+    {timeout, polling: 100}, expected).then(handle => `${kept.join(' ')} replaced by ${expected}`,
+    async () => `${kept.join(' ')} not replaced: ${(await page.evaluate(() => caches.keys())).join(' ')}`);
+  if (!figures.update.includes(' replaced by '))
+    failures.push(`update: ${figures.update}`);
+  await page.close();
+} catch (error) {
+  failures.push(error.message);
+  if (figures.serverSentBytes === undefined)
+    countSent();
+}
+
+// --- The single file from file:// -------------------------------------------------------------
+try {
+  page = await browser.newPage();
+  const fileUrl = pathToFileURL(resolve(options.single)).href;
+  figures.fileSeconds = await startMenu(page, 'file', () => page.goto(fileUrl, {waitUntil: 'load'}));
+  await walk(page, 'file');
+} catch (error) {
+  failures.push(error.message);
+} finally {
+  await server.close().catch(() => {});
+  await browser.close().catch(() => {});
+  for (const folder of temporary)
+    rmSync(folder, {recursive: true, force: true});
+}
+
+// What a first visit sent: the most of what the page received and what the server sent (the server's
+// count holds the service worker's own requests, answered "not modified" when the page just had them).
+const limit = Number(options['first-visit-limit']);
+const firstVisit = Math.max(figures.pageReceivedBytes ?? 0, figures.serverSentBytes ?? 0);
+if (firstVisit > limit)
+  failures.push(`a first visit sent ${firstVisit} bytes, more than ${limit}`);
+figures.failures = failures;
+writeFileSync(join(options.out, `${name}.json`), JSON.stringify(figures, null, 2) + '\n');
+const seconds = value => value === undefined ? 'not reached' : `${value.toFixed(2)} s`;
+const bytes = value => value === null || value === undefined ? 'not counted' : `${value.toLocaleString('en')} bytes`;
+console.log(`   ${figures.browser}
+   first visit, served:     start menu after ${seconds(figures.servedSeconds)}; the page received ${bytes(figures.pageReceivedBytes)}, the server sent ${bytes(figures.serverSentBytes)}
+   reloaded offline:        start menu after ${seconds(figures.offlineSeconds)}${figures.offlineMode ? ' (server stopped, browser offline)' : ' (server stopped)'}
+   updated:                 ${figures.update ?? 'not reached'}
+   home screen:             ${figures.installable ?? 'not asked of this browser'}
+   single file, file://:    start menu after ${seconds(figures.fileSeconds)}`);
+for (const failure of failures)
+  console.log(`   FAILED: ${failure}`);
+process.exit(failures.length ? 1 : 0);
