@@ -91,24 +91,29 @@ void toggleBrowserFullScreen() {
 }
 
 void showEnded() {
-    val page = element("div");
-    page.call<void>("setAttribute", std::string("role"), std::string("main"));
-    setStyle(page, "position: fixed; inset: 0; z-index: 10; display: flex; flex-direction: column; "
-                   "align-items: center; justify-content: center; gap: 1.5rem; background: #ffff80; "
-                   "font: 1.5rem sans-serif; color: #000;");
-    val line = element("p");
-    line.set("textContent", std::string("Abacolo è chiuso."));
-    setStyle(line, "margin: 0;");
+    val page = document();
     val again = element("button");
     again.set("type", std::string("button"));
     again.set("textContent", std::string("Ricomincia"));
-    setStyle(again, "font: inherit; padding: 0.6em 1.4em; min-width: 48px; min-height: 48px;");
     again.call<void>("setAttribute", std::string("onclick"), std::string("location.reload()"));
-    page.call<void>("appendChild", line);
-    page.call<void>("appendChild", again);
-    document()["body"].call<void>("appendChild", page);
+    setStyle(again, "font: inherit; padding: 0.6em 1.4em; min-width: 48px; min-height: 48px;");
+    // The page's own panel, which links the licences and the sources, says it; a page without one (Qt's
+    // own) is covered by a panel of the start menu's colour.
+    val panel = page.call<val>("getElementById", std::string("status"));
+    val line = page.call<val>("getElementById", std::string("message"));
+    if (panel.isNull() || line.isNull()) {
+        panel = element("div");
+        setStyle(panel, "position: fixed; inset: 0; z-index: 10; display: flex; flex-direction: column; "
+                        "align-items: center; justify-content: center; gap: 1.5rem; background: #ffff80; "
+                        "font: 1.5rem sans-serif; color: #000;");
+        line = element("p");
+        panel.call<void>("appendChild", line);
+        page["body"].call<void>("appendChild", panel);
+    }
+    line.set("textContent", std::string("Abacolo è chiuso."));
+    line.call<void>("after", again);
+    panel.set("hidden", false);
     again.call<void>("focus");
-    announce(QStringLiteral("Abacolo è chiuso."));
 }
 
 } // namespace abacolo::web
