@@ -29,7 +29,7 @@ QRect qtDisplayOf(const QWidget& window) {
 
 QtSeam::QtSeam() {
 #ifdef Q_OS_WASM
-    web::prepareLiveRegion();
+    web::preparePage();
 #endif
     for (QScreen* screen : QGuiApplication::screens())
         watch(screen);

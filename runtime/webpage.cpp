@@ -25,7 +25,15 @@ void setStyle(val& node, const char* css) {
     node.call<void>("setAttribute", std::string("style"), std::string(css));
 }
 
-} // namespace
+void keepSystemKeyboardClosed() {
+    // Qt reads the keys through a hidden text field of its own, which it focuses with every control; on
+    // a touch panel that would open the system's keyboard over the screen. "none" leaves a physical
+    // keyboard as it is.
+    val fields = document().call<val>("querySelectorAll", std::string("body > input"));
+    const int count = fields["length"].as<int>();
+    for (int i = 0; i < count; ++i)
+        fields[i].call<void>("setAttribute", std::string("inputmode"), std::string("none"));
+}
 
 void prepareLiveRegion() {
     if (!document().call<val>("getElementById", std::string(liveRegionId)).isNull())
@@ -38,6 +46,13 @@ void prepareLiveRegion() {
     setStyle(region, "position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; border: 0; "
                      "overflow: hidden; clip-path: inset(50%); white-space: nowrap;");
     document()["body"].call<void>("appendChild", region);
+}
+
+} // namespace
+
+void preparePage() {
+    prepareLiveRegion();
+    keepSystemKeyboardClosed();
 }
 
 void announce(const QString& text) {

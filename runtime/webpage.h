@@ -8,9 +8,10 @@
 
 namespace abacolo::web {
 
-// Makes the live region, before anything is said into it: a screen reader follows a region that was
-// there before its text changed.
-void prepareLiveRegion();
+// Readies the page once the application exists: makes the live region before anything is said into it
+// (a screen reader follows a region that was there before its text changed), and keeps the system's
+// on-screen keyboard closed, since the digit pad types.
+void preparePage();
 // Says `text` through the live region, at once; the same text twice is said twice.
 void announce(const QString& text);
 void setTitle(const QString& title);

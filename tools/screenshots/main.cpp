@@ -8,7 +8,7 @@
 //       text file that receives the face serving each font the screens ask for
 //   abacolo_screenshots --where WIDTHxHEIGHT
 //       for every screen in full screen on a display of that size, where each named control's centre
-//       lies ("SCREEN CONTROL X Y", in display pixels)
+//       lies ("SCREEN CONTROL X Y", in display pixels); the score screen's also once computed
 //   abacolo_screenshots --where window
 //       the same at the designed size in a window, in the window's pixels
 #include "app/chooser.h"
@@ -27,6 +27,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QSet>
 
 #include <cstdio>
 
@@ -80,12 +81,23 @@ int printWhere(const QString& size) {
     for (const ScreenId id : test::allScreens()) {
         Screen& screen = t.program.screen(id);
         screen.showScreen();
-        for (const QWidget* control : screen.findChildren<QWidget*>()) {
-            if (control->objectName().isEmpty() || !control->isVisibleTo(&screen))
-                continue;
-            const QPoint centre = control->mapTo(&screen, control->rect().center());
-            std::printf("%s %s %d %d\n", screenName(id), qPrintable(control->objectName()), centre.x(),
-                        centre.y());
+        QSet<const QWidget*> told;
+        const auto tell = [&] {
+            for (const QWidget* control : screen.findChildren<QWidget*>()) {
+                if (control->objectName().isEmpty() || !control->isVisibleTo(&screen) ||
+                    told.contains(control))
+                    continue;
+                told.insert(control);
+                const QPoint centre = control->mapTo(&screen, control->rect().center());
+                std::printf("%s %s %d %d\n", screenName(id), qPrintable(control->objectName()), centre.x(),
+                            centre.y());
+            }
+        };
+        tell();
+        // The score screen shows its result and "&OK" once computed.
+        if (id == ScreenId::frmpunteggio) {
+            t.program.frmpunteggio().cmdcalcola_Click();
+            tell();
         }
         screen.hideScreen();
     }
