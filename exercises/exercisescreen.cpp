@@ -187,6 +187,9 @@ void ExerciseScreen::tmrtempo_Timer() {
 
 void ExerciseScreen::showEvent(QShowEvent* event) {
     Screen::showEvent(event);
+    // The page's live region says the problem as the screen appears; a browser tells no activation
+    // of the window to wait for.
+    registry().seam().announce(m_operation->text());
     m_lineUnheard = true;
 }
 
@@ -195,7 +198,7 @@ void ExerciseScreen::changeEvent(QEvent* event) {
     // The problem is heard when the screen appears, once its window is active: after its title.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_lineUnheard) {
         m_lineUnheard = false;
-        announce(*m_operation);
+        m_operation->announce();
     }
 }
 
