@@ -38,8 +38,8 @@ QtSeam::QtSeam() {
     QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, &m_watch, [this](QScreen* screen) {
         // Told once Qt has moved the windows that stood on it, which it does after saying so.
         const QRect was = m_known.take(screen);
-        QMetaObject::invokeMethod(
-            &m_watch, [this, was] { displayChanged(was, {}); }, Qt::QueuedConnection);
+        const auto tell = [this, was] { displayChanged(was, {}); };
+        QMetaObject::invokeMethod(&m_watch, tell, Qt::QueuedConnection);
     });
 }
 
