@@ -42,6 +42,10 @@ const CHROMIUM = {
 };
 const VISITS = ['cold', 'warm', 'worker'];
 const MIB = 1024 * 1024;
+// How long the tab is left before its memory is read: the last screen let go, timers run out.
+const SETTLE_MS = 1000;
+// How often a walk's wait looks for the next window.
+const POLL_MS = 50;
 
 const {values: options} = parseArgs({
   options: {
@@ -112,7 +116,7 @@ const windowShown = (page, title) => page.waitForFunction(
     host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
       window => window.querySelector('.window-name')?.textContent === title &&
                 window.querySelector('canvas')?.getClientRects().length > 0)),
-  {timeout, polling: 50}, title);
+  {timeout, polling: POLL_MS}, title);
 const twoFrames = page => page.evaluate(
   () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
 
@@ -213,7 +217,7 @@ function chromiumMemory(browser) {
 // The tab's memory once it has settled: wasm memory, JavaScript heap, processes.
 async function tabMemory(browser, page) {
   // Give the program a moment to let go of what the last screen used, and the heap a collection.
-  await new Promise(done => setTimeout(done, 1000));
+  await new Promise(done => setTimeout(done, SETTLE_MS));
   const session = await page.createCDPSession();
   await session.send('HeapProfiler.collectGarbage');
   await session.send('Performance.enable');
@@ -227,12 +231,18 @@ async function tabMemory(browser, page) {
   };
 }
 
-// Clicks CONTROL of SCREEN where the screen renderer places it, then waits for the window TITLE.
-async function press(page, screen, control, title) {
+// Clicks CONTROL of SCREEN where the screen renderer places it, and lets two frames be drawn.
+async function click(page, screen, control) {
   const place = places.get(`${screen} ${control}`);
   if (!place)
     throw new Error(`the screen renderer gave no place for ${screen} ${control}`);
   await page.mouse.click(place.x, place.y);
+  await twoFrames(page);
+}
+
+// Clicks CONTROL of SCREEN, then waits for the window TITLE to be drawn.
+async function press(page, screen, control, title) {
+  await click(page, screen, control);
   await windowShown(page, title);
   await twoFrames(page);
 }
@@ -243,8 +253,7 @@ async function tour(page) {
   const menu = START_MENU_TITLE;
   await press(page, 'frminizio', 'cmdadd', 'Addizioni in colonna');
   await press(page, 'frmaddizioni', 'cmdpunteggio', 'Punteggio');
-  await page.mouse.click(places.get('frmpunteggio cmdcalcola').x, places.get('frmpunteggio cmdcalcola').y);
-  await twoFrames(page);
+  await click(page, 'frmpunteggio', 'cmdcalcola');
   await press(page, 'frmpunteggio', 'cmdok', menu);
   await press(page, 'frminizio', 'cmdmolt', 'Moltiplicazioni');
   await press(page, 'frmscelta', 'cmd1', 'Moltiplicazioni in colonna con 1 cifra al moltiplicatore');
