@@ -3,7 +3,8 @@
 # The browser build's compiling step, run by scripts/web on Debian 13 (the machine itself, or the
 # Debian 13 tree on a Debian 12 machine): configures the project with the Qt for WebAssembly of
 # scripts/web-qt and builds the program into BUILD_DIR (abacolo.js, abacolo.wasm, qtloader.js and
-# Qt's page abacolo.html).
+# Qt's page abacolo.html), and beside it the bare window with one button that the start is timed
+# against (abacolo_barewindow.js and .wasm, in bench/).
 #   scripts/lib/web-build.sh QT_PREFIX BUILD_DIR
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -24,4 +25,4 @@ if [ ! -f "$BUILD_DIR/build.ninja" ]; then
   "$QT/bin/qt-cmake" -G Ninja -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DABACOLO_BUILD_TESTS=OFF
 fi
-cmake --build "$BUILD_DIR" --parallel 2 --target abacolo
+cmake --build "$BUILD_DIR" --parallel 2 --target abacolo abacolo_barewindow
