@@ -67,6 +67,13 @@ export function listenToPage() {
       return start.apply(this, rest);
     };
   }
+  // What kind of pointer each tap came as, and whether touch events came too.
+  heard.pointers = {};
+  for (const type of ['pointerdown', 'touchstart', 'mousedown'])
+    addEventListener(type, event => {
+      const kind = event.pointerType ? `${type} ${event.pointerType}` : type;
+      heard.pointers[kind] = (heard.pointers[kind] ?? 0) + 1;
+    }, {capture: true});
   new MutationObserver(records => {
     for (const record of records) {
       if (record.target.id === 'abacolo-annunci')
@@ -90,6 +97,7 @@ function pageState(page) {
     return {
       title: document.title,
       tones: globalThis.abacoloWalk?.tones,
+      pointers: globalThis.abacoloWalk?.pointers,
       said: [...(globalThis.abacoloWalk?.said ?? [])],
       region: region ? [...region.children].map(paragraph => paragraph.textContent) : null,
       windows: shown.map(({title, rect}) => ({title, x: rect.x, y: rect.y, width: rect.width, height: rect.height})),
@@ -280,7 +288,11 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     await tap('frminizio', 'cmdesci');
     state = await until(state => state.ended === ENDED && same(state.restart, [RESTART]) && !state.windows.length ? null
       : `the page says "${state.ended}" with the buttons ${JSON.stringify(state.restart)} and ${state.windows.length} screens on view`);
-    await step(name, state);
+    // Every tap reached the page as a touch.
+    const pointers = Object.entries(state.pointers).map(([kind, count]) => `${count} ${kind}`).join(', ');
+    if (Object.keys(state.pointers).some(kind => kind.startsWith('pointerdown') && kind !== 'pointerdown touch'))
+      throw new Error(`the taps came as ${pointers}`);
+    await step(name, state, `; the taps came as ${pointers}`);
 
     // "Ricomincia" reloads the page: the start menu again, with nothing played or said yet.
     name = 'restarted';
