@@ -200,7 +200,7 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
       while (!same((held = await regionInTree(session))?.paragraphs, state.region ?? []) ||
              held.live !== 'assertive' || held.atomic !== true) {
         if (Date.now() > deadline)
-          throw new Error(`${name}: the accessibility tree holds the live region as ${held ? `${held.live} ${held.atomic ? 'atomic' : 'not atomic'} ${quoted(held.paragraphs)}` : 'nothing'}, not ${quoted(state.region ?? [])}`);
+          throw new Error(`the accessibility tree holds the live region as ${held ? `${held.live} ${held.atomic ? 'atomic' : 'not atomic'} ${quoted(held.paragraphs)}` : 'nothing'}, not ${quoted(state.region ?? [])}`);
         await sleep(50);
       }
       treeText = `; accessibility tree: ${held.live}, atomic, ${quoted(held.paragraphs)}`;
