@@ -187,18 +187,23 @@ void ExerciseScreen::tmrtempo_Timer() {
 
 void ExerciseScreen::showEvent(QShowEvent* event) {
     Screen::showEvent(event);
-    // The page's live region says the problem as the screen appears; a browser tells no activation
-    // of the window to wait for.
-    registry().seam().announce(m_operation->text());
     m_lineUnheard = true;
+    // The browser makes a window active as it creates it, before the window shows: no activation
+    // follows, and the problem is heard once the showing is done.
+    QMetaObject::invokeMethod(this, &ExerciseScreen::hearLineOnceActive, Qt::QueuedConnection);
 }
 
 void ExerciseScreen::changeEvent(QEvent* event) {
     Screen::changeEvent(event);
     // The problem is heard when the screen appears, once its window is active: after its title.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_lineUnheard) {
+    if (event->type() == QEvent::ActivationChange)
+        hearLineOnceActive();
+}
+
+void ExerciseScreen::hearLineOnceActive() {
+    if (isVisible() && isActiveWindow() && m_lineUnheard) {
         m_lineUnheard = false;
-        m_operation->announce();
+        announce(*m_operation);
     }
 }
 

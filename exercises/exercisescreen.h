@@ -100,6 +100,8 @@ private:
     // Has the label's text spoken at once: by the desktop's screen reader, and through the page's live
     // region in the browser.
     void announce(SpokenLabel& label);
+    // The operation line, the first time the screen is active since it was shown.
+    void hearLineOnceActive();
 
     ExerciseLayout m_layout;
     QStringList m_emptiedOnEveryCheck;

@@ -48,6 +48,20 @@ void prepareLiveRegion() {
     document()["body"].call<void>("appendChild", region);
 }
 
+// True for the first announcement of a turn of the page (a tap, a key, a timer), false for the others
+// made before the turn ends.
+bool firstSaidInThisTurn() {
+    // clang-format off
+    return EM_ASM_INT({
+        if (globalThis.abacoloSayingThisTurn)
+            return 0;
+        globalThis.abacoloSayingThisTurn = true;
+        queueMicrotask(() => { globalThis.abacoloSayingThisTurn = false; });
+        return 1;
+    }) != 0;
+    // clang-format on
+}
+
 } // namespace
 
 void preparePage() {
@@ -58,9 +72,13 @@ void preparePage() {
 void announce(const QString& text) {
     prepareLiveRegion();
     val region = document().call<val>("getElementById", std::string(liveRegionId));
-    // A new paragraph in place of the last: a screen reader speaks an added node even when its text is
-    // the one it spoke before (a second "Sbagliato! Ripeti").
-    region.set("textContent", std::string());
+    // A new paragraph in place of what was said before: a screen reader speaks an added node even when
+    // its text is the one it spoke before (a second "Sbagliato! Ripeti"). What is said within one turn
+    // of the page stays together (the praise, and at once the new problem): the browser tells the
+    // screen reader what the region holds once the turn is over, and a paragraph replaced before then
+    // would never be heard.
+    if (firstSaidInThisTurn())
+        region.set("textContent", std::string());
     val paragraph = element("p");
     paragraph.set("textContent", text.toStdString());
     region.call<void>("appendChild", paragraph);

@@ -18,6 +18,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <QtGui/qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 
@@ -245,6 +246,26 @@ private slots:
             screen.hideScreen();
             QVERIFY(test::showActive(t.program.frminizio()));
         }
+    }
+
+    // A window system that makes a window active as it creates it, before the window shows (the
+    // browser's): no activation follows the showing, and the problem is heard all the same, once.
+    void problemHeardWhenActiveBeforeShown() {
+        TestProgram t;
+        ExerciseScreen& screen = t.program.frmaddizioni();
+        screen.winId();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+        QWindowSystemInterface::handleFocusWindowChanged(screen.windowHandle());
+#else
+        QWindowSystemInterface::handleWindowActivated(screen.windowHandle());
+#endif
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QVERIFY(screen.isActiveWindow());
+        screen.showScreen();
+        // What the page's live region is handed: the problem, once.
+        QTRY_COMPARE(t.seam.announcements, QStringList{screen.operationLine()});
+        QCoreApplication::processEvents();
+        QCOMPARE(t.seam.announcements, QStringList{screen.operationLine()});
     }
 
     // Labels whose text is their name say what they are beside it.

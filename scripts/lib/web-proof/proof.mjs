@@ -2,18 +2,22 @@
 // Proves the browser's Abacolo in one of Debian's browsers, headless, driven by puppeteer-core
 // (chromium through its DevTools protocol, firefox-esr through WebDriver BiDi):
 //   served     build-web/dist/ from server.mjs on 127.0.0.1 with a fresh profile: the start menu
-//              appears, and the walk goes from it to an addition and back; the bytes the page
-//              received and the bytes the server sent on this first visit are counted;
+//              appears; the bytes the page received and the bytes the server sent on this first visit
+//              are counted;
 //   offline    once the service worker keeps the files, the server is stopped (and the browser put
 //              offline where it can be) and the page reloaded: the start menu appears again, from the
 //              service worker;
 //   update     back online, the site as a new version would be (its service worker's set named anew):
 //              a reload installs the new set and removes the old one;
-//   file       the single file, opened from file://: the same walk.
-// Each step photographs the screen into OUT (BROWSER-STEP.png) and writes the page's console beside it;
-// the figures go to OUT/BROWSER.json. A first visit that sends more than the limit fails.
-//   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR
-//                  [--first-visit-limit BYTES] [--width 1280] [--height 800] [--timeout-ms 120000]
+//   walks      a pupil's walk with a finger (walk.mjs) on the served page at each size, and once with
+//              the page resized half-way, then on the single file opened from file:// at each size.
+// Each step photographs the screen into OUT (BROWSER-STEP.png, the walks BROWSER-PAGE-SIZE-NN-STEP.png)
+// and writes the page's console beside it; the figures go to OUT/BROWSER.json. A first visit that sends
+// more than the limit fails, and so does any check of a walk.
+//   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR --where TOOL
+//                  --start-menu-title TITLE [--sizes 1280x800,1920x1080,1080x1920]
+//                  [--resize 1280x800:1080x1920] [--first-visit-limit BYTES] [--timeout-ms 120000]
+// TOOL is the screen renderer (abacolo_screenshots), which says where the controls lie at each size.
 import {cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
@@ -21,9 +25,8 @@ import {pathToFileURL} from 'node:url';
 import {parseArgs} from 'node:util';
 import puppeteer from 'puppeteer-core';
 import {serve} from './server.mjs';
+import {listenToPage, touchWalk, viewportOf} from './walk.mjs';
 
-const START_MENU_TITLE = 'Metto in colonna e calcolo entro il 9.999';
-const ADDITION_TITLE = 'Addizioni in colonna';
 const BROWSERS = {
   chromium: {
     executablePath: '/usr/lib/chromium/chromium',
@@ -40,20 +43,25 @@ const {values: options} = parseArgs({
     dist: {type: 'string'},
     single: {type: 'string'},
     out: {type: 'string'},
-    width: {type: 'string', default: '1280'},
-    height: {type: 'string', default: '800'},
+    where: {type: 'string'},
+    'start-menu-title': {type: 'string'},
+    sizes: {type: 'string', default: '1280x800,1920x1080,1080x1920'},
+    resize: {type: 'string', default: '1280x800:1080x1920'},
     'timeout-ms': {type: 'string', default: '120000'},
     'first-visit-limit': {type: 'string', default: '6000000'},
   },
 });
 const settings = BROWSERS[options.browser];
-if (!settings || !options.dist || !options.single || !options.out) {
-  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR');
+if (!settings || !options.dist || !options.single || !options.out || !options.where || !options['start-menu-title']) {
+  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR --where TOOL --start-menu-title TITLE');
   process.exit(2);
 }
 const timeout = Number(options['timeout-ms']);
 mkdirSync(options.out, {recursive: true});
 const name = options.browser;
+const START_MENU_TITLE = options['start-menu-title'];
+const sizes = options.sizes.split(',');
+const resize = options.resize ? options.resize.split(':') : null;
 
 // A window of Qt's screen (in a shadow tree of the page) that carries TITLE and shows its canvas.
 function windowShown(page, title) {
@@ -67,25 +75,6 @@ function windowShown(page, title) {
 // The time since navigation once two more frames are drawn.
 const drawnAfter = page => page.evaluate(
   () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())))));
-
-// From the start menu: two tabs reach the plus button, Space presses it; the addition screen shows;
-// Esc ("Fine") brings the start menu back.
-async function walk(page, step) {
-  const photo = join(options.out, `${name}-${step}-addition.png`);
-  try {
-    await page.keyboard.press('Tab');
-    await page.keyboard.press('Tab');
-    await page.keyboard.press(' ');
-    await windowShown(page, ADDITION_TITLE);
-    await drawnAfter(page);
-    await page.screenshot({path: photo});
-    await page.keyboard.press('Escape');
-    await windowShown(page, START_MENU_TITLE);
-  } catch (error) {
-    await page.screenshot({path: photo}).catch(() => {});
-    throw new Error(`${step}: the walk to an addition and back stopped (${error.message.split('\n')[0]})`);
-  }
-}
 
 // Opens URL (or reloads) in PAGE until the start menu is drawn, photographs it; returns seconds.
 async function startMenu(page, step, open) {
@@ -110,7 +99,7 @@ async function startMenu(page, step, open) {
 const profile = mkdtempSync(join(tmpdir(), `abacolo-${name}-`));
 const browser = await puppeteer.launch({
   ...settings, headless: true, userDataDir: profile,
-  defaultViewport: {width: Number(options.width), height: Number(options.height)},
+  defaultViewport: viewportOf(sizes[0]),
 });
 let server = await serve(options.dist);
 const temporary = [profile];
@@ -149,7 +138,6 @@ try {
     if (served[path] !== type)
       failures.push(`served: ${path} came as "${served[path]}", not "${type}"`);
   }
-  await walk(page, 'served');
   // The service worker has kept the files once it controls the page.
   await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
@@ -246,7 +234,48 @@ try {
   page = await browser.newPage();
   const fileUrl = pathToFileURL(resolve(options.single)).href;
   figures.fileSeconds = await startMenu(page, 'file', () => page.goto(fileUrl, {waitUntil: 'load'}));
-  await walk(page, 'file');
+  await page.close();
+} catch (error) {
+  failures.push(error.message);
+}
+
+// --- The walks with a finger: served at each size, served and resized half-way, the single file at
+// each size. Each walk in a page of its own, which counts the tones and records the live region from
+// before the program starts.
+try {
+  const fileUrl = pathToFileURL(resolve(options.single)).href;
+  const walks = [...sizes.map(size => ({page: 'served', url, size})),
+                 ...(resize ? [{page: 'served', url, size: resize[0], resizeTo: resize[1]}] : []),
+                 ...sizes.map(size => ({page: 'file', url: fileUrl, size}))];
+  figures.walks = [];
+  for (const walk of walks) {
+    const label = `${walk.page}-${walk.size}${walk.resizeTo ? `-to-${walk.resizeTo}` : ''}`;
+    const steps = [];
+    const log = line => {
+      console.log(line);
+      steps.push(line.trim());
+    };
+    console.log(`   walk with a finger, ${walk.page}, ${walk.size}${walk.resizeTo ? `, resized to ${walk.resizeTo} after the wrong answer` : ''}:`);
+    const lines = [];
+    const started = Date.now();
+    page = await browser.newPage();
+    page.on('console', message => lines.push(`${message.type()}: ${message.text()}`));
+    page.on('pageerror', error => lines.push(`page error: ${error.message}`));
+    try {
+      await page.evaluateOnNewDocument(listenToPage);
+      await touchWalk({page, url: walk.url, size: walk.size, resizeTo: walk.resizeTo, whereTool: options.where,
+                       startMenuTitle: START_MENU_TITLE, out: options.out, log, tree: name === 'chromium',
+                       prefix: `${name}-${walk.page}${walk.resizeTo ? '-resized' : ''}`});
+      figures.walks.push({walk: label, seconds: (Date.now() - started) / 1000, steps});
+    } catch (error) {
+      failures.push(`walk ${error.message}`);
+      console.log(`   FAILED: walk ${error.message}`);
+      figures.walks.push({walk: label, failed: error.message, steps});
+    } finally {
+      writeFileSync(join(options.out, `${name}-walk-${label}.log`), lines.join('\n') + '\n');
+      await page.close().catch(() => {});
+    }
+  }
 } catch (error) {
   failures.push(error.message);
 } finally {
@@ -271,7 +300,8 @@ console.log(`   ${figures.browser}
    reloaded offline:        start menu after ${seconds(figures.offlineSeconds)}${figures.offlineMode ? ' (server stopped, browser offline)' : ' (server stopped)'}
    updated:                 ${figures.update ?? 'not reached'}
    home screen:             ${figures.installable ?? 'not asked of this browser'}
-   single file, file://:    start menu after ${seconds(figures.fileSeconds)}`);
+   single file, file://:    start menu after ${seconds(figures.fileSeconds)}
+   walks with a finger:     ${(figures.walks ?? []).map(walk => `${walk.walk} ${walk.failed ? 'FAILED' : `passed (${walk.seconds.toFixed(1)} s)`}`).join(', ') || 'none'}`);
 for (const failure of failures)
   console.log(`   FAILED: ${failure}`);
 process.exit(failures.length ? 1 : 0);
