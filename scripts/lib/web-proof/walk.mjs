@@ -136,10 +136,11 @@ const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
 const quoted = list => list === null ? 'none' : list.map(text => `"${text}"`).join(' + ') || '(empty)';
 const sleep = ms => new Promise(done => setTimeout(done, ms));
 
-// Walks PAGE (already at SIZE, with listenToPage before its scripts) from opening URL to the start menu
-// after "Ricomincia". RESIZE_TO, when given, is a size the page takes after the wrong answer: the rest
+// Walks PAGE (listenToPage runs before its scripts), a touch viewport of SIZE, from opening URL to the
+// start menu after "Ricomincia". RESIZE_TO, when given, is a size the page takes after the wrong answer: the rest
 // of the walk is tapped at the places of that size. Each step is photographed into OUT as
-// PREFIX-SIZE-NN-STEP.png and written to LOG; the first failing check throws.
+// PREFIX-SIZE-NN-STEP.png and written to LOG; the first failing check throws. TREE: read the live
+// region also from chromium's accessibility tree.
 export async function touchWalk({page, url, size, resizeTo, whereTool, startMenuTitle, out, prefix, log, tree}) {
   let places = placesAt(whereTool, size);
   let viewport = viewportOf(size);
