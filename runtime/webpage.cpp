@@ -144,6 +144,8 @@ void showEnded() {
         page["body"].call<void>("appendChild", panel);
     }
     line.set("textContent", std::string("Abacolo è chiuso."));
+    // No screen is on view: the tab is named after the program.
+    setTitle(QStringLiteral("Abacolo"));
     line.call<void>("after", again);
     panel.set("hidden", false);
     again.call<void>("focus");
