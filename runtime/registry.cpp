@@ -70,10 +70,14 @@ void Registry::setFullScreen(bool on) {
     if (on && !m_fullScreen)
         m_display = display();
     m_fullScreen = on;
+    forEachShownScreen([this, on](Screen& shown) { shown.setFullScreen(on, m_display); });
+}
+
+void Registry::forEachShownScreen(const std::function<void(Screen&)>& act) {
     for (ScreenId id : m_order) {
         Screen* instance = m_slots[id].instance;
         if (instance != nullptr && instance->isVisible())
-            instance->setFullScreen(on, m_display);
+            act(*instance);
     }
 }
 
@@ -107,11 +111,7 @@ void Registry::displayChanged(const QRect& was, const QRect& now) {
         // fills it anew; a screen shown later fits itself to it.
         m_display = now;
         if (m_fullScreen)
-            for (ScreenId id : m_order) {
-                Screen* instance = m_slots[id].instance;
-                if (instance != nullptr && instance->isVisible())
-                    instance->setFullScreen(true, now);
-            }
+            forEachShownScreen([&now](Screen& shown) { shown.setFullScreen(true, now); });
         return;
     }
     const QList<QRect> displays = m_seam.displays();
@@ -119,23 +119,16 @@ void Registry::displayChanged(const QRect& was, const QRect& now) {
         // The board went away under the program: back to the designed size, on the display that now
         // holds each screen.
         m_fullScreen = false;
-        for (ScreenId id : m_order) {
-            Screen* instance = m_slots[id].instance;
-            if (instance != nullptr && instance->isVisible())
-                instance->setFullScreen(false, m_seam.displayOf(*instance));
-        }
+        forEachShownScreen([this](Screen& shown) { shown.setFullScreen(false, m_seam.displayOf(shown)); });
         m_display = display();
         return;
     }
-    for (ScreenId id : m_order) {
-        Screen* instance = m_slots[id].instance;
-        if (instance == nullptr || !instance->isVisible())
-            continue;
-        const QRect frame = instance->frameGeometry();
+    forEachShownScreen([this, &displays](Screen& shown) {
+        const QRect frame = shown.frameGeometry();
         if (std::none_of(displays.begin(), displays.end(),
                          [&frame](const QRect& d) { return d.intersects(frame); }))
-            instance->centre(m_seam.primaryDisplay());
-    }
+            shown.centre(m_seam.primaryDisplay());
+    });
 }
 
 void Registry::end() {

@@ -89,6 +89,8 @@ private:
         Screen* instance = nullptr;
     };
     Slot& slot(ScreenId id);
+    // Calls `act` on every loaded screen that is on view, in the order the screens were given a factory.
+    void forEachShownScreen(const std::function<void(Screen&)>& act);
 
     ScreenSeam& m_seam;
     Generator m_generator;

@@ -88,6 +88,13 @@ void dragOnto(const QRect& display, QWidget& window) {
     QCOMPARE(window.screen()->geometry(), display);
 }
 
+// The program started on its start menu, centred on the primary display as every run begins.
+struct Started {
+    QtSeam seam;
+    Program program{seam};
+    StartMenu& menu = (program.start(), program.frminizio());
+};
+
 } // namespace
 
 class DisplaysTest : public QObject {
@@ -104,10 +111,9 @@ private slots:
     // the board, and F11 again gives the designed size back centred on the board, to the pixel after any
     // number of round trips.
     void fullScreenOnTheBoardAndBack() {
-        QtSeam seam;
-        Program program(seam);
-        program.start();
-        StartMenu& menu = program.frminizio();
+        Started run;
+        Program& program = run.program;
+        StartMenu& menu = run.menu;
         checkCentredOn(laptop, menu);
         dragOnto(board, menu);
 
@@ -130,10 +136,9 @@ private slots:
     // Full screen on the board: every screen opens on the board, in full screen; off, a screen opened
     // next is centred on the board, and one loaded earlier on the laptop comes to the board.
     void screensOpenWhereThePupilIs() {
-        QtSeam seam;
-        Program program(seam);
-        program.start();
-        StartMenu& menu = program.frminizio();
+        Started run;
+        Program& program = run.program;
+        StartMenu& menu = run.menu;
         program.frmsottrazioni(); // loaded hidden, centred on the laptop
         dragOnto(board, menu);
         pressF11(menu);
@@ -160,10 +165,9 @@ private slots:
     // The board unplugged while the program fills it: the program is left at its designed size,
     // centred on the laptop, and F11 then fills the laptop.
     void boardUnpluggedInFullScreen() {
-        QtSeam seam;
-        Program program(seam);
-        program.start();
-        StartMenu& menu = program.frminizio();
+        Started run;
+        Program& program = run.program;
+        StartMenu& menu = run.menu;
         dragOnto(board, menu);
         pressF11(menu);
         QCOMPARE(menu.geometry(), board);
@@ -188,10 +192,9 @@ private slots:
 
     void fullScreenFollowsTheDisplaysSize() {
         QFETCH(QRect, resized);
-        QtSeam seam;
-        Program program(seam);
-        program.start();
-        StartMenu& menu = program.frminizio();
+        Started run;
+        Program& program = run.program;
+        StartMenu& menu = run.menu;
         dragOnto(board, menu);
         pressF11(menu);
         click(menu, "cmdadd"); // the subtraction screen is loaded hidden beside it
@@ -237,10 +240,8 @@ private slots:
 
     // A window left on the board when it is unplugged, out of full screen, comes back onto the laptop.
     void boardUnpluggedUnderAWindow() {
-        QtSeam seam;
-        Program program(seam);
-        program.start();
-        StartMenu& menu = program.frminizio();
+        Started run;
+        StartMenu& menu = run.menu;
         dragOnto(board, menu);
         setDisplays(displayConfiguration({{QStringLiteral("1 laptop"), laptop}}));
         QTRY_VERIFY(laptop.intersects(menu.frameGeometry()));
