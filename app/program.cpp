@@ -32,8 +32,12 @@ Program::Program(ScreenSeam& seam) : Registry(seam) {
     installFontSubstitutions();
     installAccessibleInterfaces();
     installDesignPalette();
-    // One icon for every window, read once: each screen shows the program's.
+    // One icon for every window, read once: each screen shows the program's. In the browser the page
+    // carries the icon (the tab's, the home screen's) and a screen that fills the page has no title bar
+    // to show one: reading and scaling it there would only delay the start.
+#ifndef Q_OS_WASM
     QApplication::setWindowIcon(windowIcon());
+#endif
     setFactory(ScreenId::frminizio, factoryOf<StartMenu>());
     setFactory(ScreenId::frmscelta, factoryOf<Chooser>());
     for (const Exercise& exercise : exercises)

@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <memory>
+
 #ifndef ABACOLO_PNG_PICTURES
 #include <QSvgRenderer>
 #endif
@@ -21,6 +23,14 @@ constexpr std::launch ahead = std::launch::async;
 #else
 constexpr std::launch ahead = std::launch::deferred;
 #endif
+
+// A reader of a PNG compiled in, and of nothing else: a reader free to guess would load and ask every
+// image plugin.
+std::unique_ptr<QImageReader> pngReader(const QString& file) {
+    auto reader = std::make_unique<QImageReader>(file, "png");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
+}
 
 // A button's picture: the drawing rendered for each size the button asks for, and kept.
 class PictureIconEngine : public QIconEngine {
@@ -49,12 +59,13 @@ QImage rendered(const QString& drawing, QSize size) {
 #ifdef ABACOLO_PNG_PICTURES
     // The rendering made for the nearest density (the designed size, or twice it for a picture shown
     // larger: on a dense display or in full screen), scaled to the exact size like the SVG would be.
+    // The designed size is read from the file's header: decoding the picture only to learn its size
+    // would double the work for every picture shown larger.
     QString file = pictureResource(drawing);
-    const QImage designed(file);
-    if (size.width() > designed.width())
+    if (size.width() > pngReader(file)->size().width())
         file.insert(file.size() - 4, QStringLiteral("@2x"));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), QImage(file));
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), pngReader(file)->read());
 #else
     QSvgRenderer renderer(drawing);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -67,10 +78,8 @@ QImage rendered(const QString& drawing, QSize size) {
 QList<QImage> iconImages() {
     QList<QImage> images;
     for (const int size : windowIconSizes) {
-        // Read as PNG and nothing else: a reader free to guess would load and ask every image plugin.
-        QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        images.append(reader.read());
+        const QString file = QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size);
+        images.append(pngReader(file)->read());
     }
     return images;
 }
