@@ -31,6 +31,7 @@ import {join} from 'node:path';
 import {parseArgs} from 'node:util';
 import puppeteer from 'puppeteer-core';
 import {serve} from './server.mjs';
+import {windowShown} from './walk.mjs';
 
 const START_MENU_TITLE = 'Metto in colonna e calcolo entro il 9.999';
 const FLOOR_TITLE = 'Finestra con pulsante';
@@ -44,8 +45,6 @@ const VISITS = ['cold', 'warm', 'worker'];
 const MIB = 1024 * 1024;
 // How long the tab is left before its memory is read: the last screen let go, timers run out.
 const SETTLE_MS = 1000;
-// How often a walk's wait looks for the next window.
-const POLL_MS = 50;
 
 const {values: options} = parseArgs({
   options: {
@@ -83,6 +82,7 @@ for (const line of readFileSync(options.where, 'utf8').split('\n')) {
 // (in a shadow tree of the page) carrying the title and showing its canvas; two frames later the
 // window is drawn. Also keeps the module's wasm memory, from the instance emscripten makes, and when
 // the instance was ready (the wasm compiled and instantiated: what follows is the program's own start).
+// Its look is walk.mjs's windowShown written out again: the page is sent this function on its own.
 function watcher(title) {
   const shown = () => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
     host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
@@ -112,13 +112,6 @@ function watcher(title) {
   }
 }
 
-// A window of Qt's screen carrying TITLE and showing its canvas (while walking).
-const windowShown = (page, title) => page.waitForFunction(
-  title => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
-    host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
-      window => window.querySelector('.window-name')?.textContent === title &&
-                window.querySelector('canvas')?.getClientRects().length > 0)),
-  {timeout, polling: POLL_MS}, title);
 const twoFrames = page => page.evaluate(
   () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
 
@@ -245,7 +238,7 @@ async function click(page, screen, control) {
 // Clicks CONTROL of SCREEN, then waits for the window TITLE to be drawn.
 async function press(page, screen, control, title) {
   await click(page, screen, control);
-  await windowShown(page, title);
+  await windowShown(page, title, timeout);
   await twoFrames(page);
 }
 

@@ -25,7 +25,7 @@ import {pathToFileURL} from 'node:url';
 import {parseArgs} from 'node:util';
 import puppeteer from 'puppeteer-core';
 import {serve} from './server.mjs';
-import {listenToPage, touchWalk, viewportOf} from './walk.mjs';
+import {listenToPage, touchWalk, viewportOf, windowShown} from './walk.mjs';
 
 const BROWSERS = {
   chromium: {
@@ -63,15 +63,6 @@ const START_MENU_TITLE = options['start-menu-title'];
 const sizes = options.sizes.split(',');
 const resize = options.resize ? options.resize.split(':') : null;
 
-// A window of Qt's screen (in a shadow tree of the page) that carries TITLE and shows its canvas.
-function windowShown(page, title) {
-  return page.waitForFunction(
-    title => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
-      host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
-        window => window.querySelector('.window-name')?.textContent === title &&
-                  window.querySelector('canvas')?.getClientRects().length > 0)),
-    {timeout, polling: 50}, title);
-}
 // The time since navigation once two more frames are drawn.
 const drawnAfter = page => page.evaluate(
   () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())))));
@@ -84,7 +75,7 @@ async function startMenu(page, step, open) {
   const photo = join(options.out, `${name}-${step}.png`);
   try {
     await open();
-    await windowShown(page, START_MENU_TITLE);
+    await windowShown(page, START_MENU_TITLE, timeout);
     const seconds = (await drawnAfter(page)) / 1000;
     await page.screenshot({path: photo});
     return seconds;

@@ -52,6 +52,17 @@ export const viewportOf = size => {
   return {width, height, deviceScaleFactor: 1, hasTouch: true, isMobile: false};
 };
 
+// Waits, up to TIMEOUT ms, for a window of Qt's screen (in a shadow tree of the page) that carries
+// TITLE and shows its canvas.
+export function windowShown(page, title, timeout) {
+  return page.waitForFunction(
+    title => [...document.querySelectorAll('*')].filter(host => host.shadowRoot).some(
+      host => [...host.shadowRoot.querySelectorAll('.qt-window')].some(
+        window => window.querySelector('.window-name')?.textContent === title &&
+                  window.querySelector('canvas')?.getClientRects().length > 0)),
+    {timeout, polling: 50}, title);
+}
+
 // Run in the page before its own scripts: counts every sound source the page starts (the program's
 // tone is an oscillator started per alert) and records every paragraph written into the live region,
 // in order, even those replaced within the same turn of the page.
@@ -217,15 +228,20 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     return new Error(`${prefix} ${size}${resizeTo ? `→${resizeTo}` : ''}: ${name}: ${error.message.split('\n')[0]}`);
   };
   let name = 'start-menu';
+  // The next step: a tap on one control, then the page's state once `ready` finds nothing amiss.
+  const tapThenWait = async (stepName, screen, control, ready) => {
+    name = stepName;
+    await tap(screen, control);
+    return until(ready);
+  };
   try {
     await page.setViewport(viewport);
     await page.goto(url, {waitUntil: 'load'});
     let state = await until(state => screenOnView(startMenuTitle, state) ?? (state.tones === 0 ? null : `${state.tones} tones at the start`));
     await step(name, state);
 
-    name = 'addition';
-    await tap('frminizio', 'cmdadd');
-    state = await until(state => screenOnView(ADDITION_TITLE, state) ?? said([OPERATION], state));
+    state = await tapThenWait('addition', 'frminizio', 'cmdadd',
+                              state => screenOnView(ADDITION_TITLE, state) ?? said([OPERATION], state));
     let [, ...addends] = OPERATION.exec(state.said.at(-1));
     // Qt's hidden text field asks no system keyboard of a touch panel.
     if (!state.inputs.length || state.inputs.some(mode => mode !== 'none'))
@@ -263,31 +279,20 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     state = await pageState(page);
     await step(name, state, `; typed ${sum}`);
 
-    name = 'right';
-    await tap('frmaddizioni', 'cmdconferma');
-    state = await until(state => said([RIGHT, OPERATION], state) ??
-                                 (state.tones === 1 ? null : `${state.tones} tones after the right answer`));
+    state = await tapThenWait('right', 'frmaddizioni', 'cmdconferma', state => said([RIGHT, OPERATION], state) ??
+                              (state.tones === 1 ? null : `${state.tones} tones after the right answer`));
     [, ...addends] = OPERATION.exec(state.said.at(-1));
     await step(name, state, `; new problem ${addends.join(' + ')}`);
 
-    name = 'score';
-    await tap('frmaddizioni', 'cmdpunteggio');
-    state = await until(state => screenOnView(SCORE_TITLE, state));
+    state = await tapThenWait('score', 'frmaddizioni', 'cmdpunteggio', state => screenOnView(SCORE_TITLE, state));
+    await step(name, state);
+    state = await tapThenWait('score-computed', 'frmpunteggio', 'cmdcalcola',
+                              state => screenOnView(SCORE_TITLE, state) ?? said([SCORE_SENTENCE], state));
+    await step(name, state);
+    state = await tapThenWait('ok', 'frmpunteggio', 'cmdok', state => screenOnView(startMenuTitle, state));
     await step(name, state);
 
-    name = 'score-computed';
-    await tap('frmpunteggio', 'cmdcalcola');
-    state = await until(state => screenOnView(SCORE_TITLE, state) ?? said([SCORE_SENTENCE], state));
-    await step(name, state);
-
-    name = 'ok';
-    await tap('frmpunteggio', 'cmdok');
-    state = await until(state => screenOnView(startMenuTitle, state));
-    await step(name, state);
-
-    name = 'ended';
-    await tap('frminizio', 'cmdesci');
-    state = await until(state => state.ended === ENDED && same(state.restart, [RESTART]) && !state.windows.length ? null
+    state = await tapThenWait('ended', 'frminizio', 'cmdesci', state => state.ended === ENDED && same(state.restart, [RESTART]) && !state.windows.length ? null
       : `the page says "${state.ended}" with the buttons ${JSON.stringify(state.restart)} and ${state.windows.length} screens on view`);
     // Every tap reached the page as a touch.
     const pointers = Object.entries(state.pointers).map(([kind, count]) => `${count} ${kind}`).join(', ');
