@@ -7,12 +7,30 @@
 
 namespace abacolo {
 
+namespace {
+
+// Registers the faces the build compiled in (the Windows and the browser builds carry Comic Neue and
+// Liberation Sans, which a classroom computer lacks and a browser gives no program), once.
+void registerEmbeddedFaces() {
+    static const bool registered = [] {
+        const QDir embedded(QStringLiteral(":/fonts"));
+        for (const QString& file : embedded.entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(embedded.filePath(file));
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+} // namespace
+
 void installFontSubstitutions() {
-    // Faces the build compiled in (the Windows build carries Comic Neue and Liberation Sans, which a
-    // classroom computer lacks), registered before the substitutions name them.
-    const QDir embedded(QStringLiteral(":/fonts"));
-    for (const QString& file : embedded.entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(embedded.filePath(file));
+    // On the desktop the faces are there before any window asks for a font (under Wine the toolkit's
+    // own face may be Liberation Sans). In the browser reading them is a large part of the start, and
+    // the start menu names no face (its one caption is in the toolkit's own face, which the browser's
+    // Qt carries itself): they are read when the first control that names a face is built.
+#ifndef Q_OS_WASM
+    registerEmbeddedFaces();
+#endif
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
@@ -29,6 +47,7 @@ void installFontSubstitutions() {
 QFont fontFor(const FontSpec& face, const QFont& base) {
     if (face.family == nullptr)
         return base;
+    registerEmbeddedFaces();
     QFont font(QString::fromLatin1(face.family));
     font.setPointSizeF(face.points);
     font.setBold(face.bold);

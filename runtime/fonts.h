@@ -8,10 +8,11 @@
 
 namespace abacolo {
 
-// Registers the faces compiled into the program, if any, and the nearest faces of the same size and
-// weight for "MS Sans Serif" and "Comic Sans MS".
+// Registers the faces compiled into the program, if any (in the browser: when fontFor first needs
+// them), and the nearest faces of the same size and weight for "MS Sans Serif" and "Comic Sans MS".
 void installFontSubstitutions();
 
+// The face a control names, at its size and weight; `base` where it names none.
 QFont fontFor(const FontSpec& face, const QFont& base);
 
 } // namespace abacolo
