@@ -32,6 +32,8 @@ rm -rf "$FLOOR"
 mkdir -p "$FLOOR/icons" "$OUT"
 cp "$DIST/qtloader.js" "$DIST/manifest.webmanifest" "$FLOOR/"
 cp "$DIST/icons/"*.png "$FLOOR/icons/"
+# The page reads the start menu's pictures while its program loads, the floor's as the program's.
+cp -r "$DIST/art" "$FLOOR/"
 cp "$WEB_BUILD/bench/$BARE.js" "$WEB_BUILD/bench/$BARE.wasm" "$FLOOR/"
 sed -e "s/\"abacolo\.js\"/\"$BARE.js\"/" -e "s/window\.abacolo_entry/window.${BARE}_entry/" \
   "$DIST/index.html" >"$FLOOR/index.html"
