@@ -16,8 +16,6 @@ namespace {
 
 constexpr int windowIconSizes[] = {16, 32, 48, 64};
 
-PictureSource* pictureSource = nullptr;
-
 // How work that can be done ahead of its use is started: on a thread of its own, or, where the program
 // has no threads (in the browser), when its result is first asked for.
 #if QT_CONFIG(thread)
@@ -139,10 +137,6 @@ QString pictureResource(const QString& drawing) {
 #endif
 }
 
-void setPictureSource(PictureSource* source) {
-    pictureSource = source;
-}
-
 void Renderings::prepare(QSize size, qreal ratio) {
     if (m_prepared.valid() || m_kept.contains({size.width(), size.height()}))
         return;
@@ -158,10 +152,7 @@ QPixmap Renderings::at(QSize size, qreal ratio) {
     if (kept != m_kept.constEnd() && kept->devicePixelRatio() == ratio)
         return *kept;
     QPixmap pixmap;
-    const QImage read = pictureSource != nullptr ? pictureSource->pixels(m_drawing, size) : QImage();
-    if (!read.isNull()) {
-        pixmap = QPixmap::fromImage(read);
-    } else if (m_prepared.valid() && m_preparedSize == size && m_preparedRatio == ratio) {
+    if (m_prepared.valid() && m_preparedSize == size && m_preparedRatio == ratio) {
         pixmap = QPixmap::fromImage(m_prepared.get());
     } else {
         pixmap = QPixmap::fromImage(rendered(m_drawing, size));

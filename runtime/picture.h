@@ -20,19 +20,6 @@ namespace abacolo {
 // "@2x" file of twice the size beside it, taken where the picture is shown larger than designed).
 QString pictureResource(const QString& drawing);
 
-// Where a drawing's pixels can come from faster than the program's own rendering: in the browser, the
-// page, which has the browser's own decoder read the start menu's pictures while the program loads,
-// and scales them natively. The program renders whatever the source does not have.
-class PictureSource {
-public:
-    virtual ~PictureSource() = default;
-    // The drawing at `size` device pixels, or a null image when the source does not have it (yet).
-    virtual QImage pixels(const QString& drawing, QSize size) = 0;
-};
-
-// The source every picture and picture button asks first from now on; none (nullptr) by default.
-void setPictureSource(PictureSource* source);
-
 // The drawing's renderings, one for each size in device pixels, made when first asked for and kept.
 class Renderings {
 public:
@@ -43,10 +30,9 @@ public:
     // still being built: the first paint finds it made (or waits for the rest). Without threads (in the
     // browser) the first paint renders it.
     void prepare(QSize size, qreal ratio);
-    // The drawing at `size` device pixels, for a display of `ratio` device pixels per pixel: from the
-    // picture source when it has read it, rendered otherwise.
+    // The drawing at `size` device pixels, for a display of `ratio` device pixels per pixel.
     QPixmap at(QSize size, qreal ratio);
-    // Renderings the program made, a prepared one included (not what the picture source gave).
+    // Renderings made, a prepared one included.
     int renderCount() const { return m_renders; }
 
 private:

@@ -2,7 +2,6 @@
 #include "runtime/qtseam.h"
 
 #ifdef Q_OS_WASM
-#include "runtime/picture.h"
 #include "runtime/webpage.h"
 #endif
 
@@ -31,7 +30,6 @@ QRect qtDisplayOf(const QWidget& window) {
 QtSeam::QtSeam() {
 #ifdef Q_OS_WASM
     web::preparePage();
-    setPictureSource(&web::pagePictures());
 #endif
     for (QScreen* screen : QGuiApplication::screens())
         watch(screen);

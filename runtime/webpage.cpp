@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/webpage.h"
 
-#include "runtime/picture.h"
-
-#include <QFileInfo>
-
 #include <emscripten.h>
 #include <emscripten/val.h>
 
@@ -66,46 +62,7 @@ bool firstSaidInThisTurn() {
     // clang-format on
 }
 
-// The pictures the page had the browser read while the program loaded (the start menu's), by the name
-// of their drawing ("lizard"): drawn into a canvas of `width` x `height` pixels, scaled by the browser,
-// and copied to `pixels` as RGBA bytes, not premultiplied, rows without padding. False for a picture the
-// page has not read (yet).
-// clang-format off
-EM_JS(bool, readPagePicture, (const char* name, int width, int height, unsigned char* pixels), {
-    const picture = globalThis.abacoloPictures && globalThis.abacoloPictures.get(UTF8ToString(name));
-    if (!picture || typeof OffscreenCanvas !== "function")
-        return false;
-    const canvas = new OffscreenCanvas(width, height);
-    const context = canvas.getContext("2d", {willReadFrequently: true});
-    if (!context)
-        return false;
-    context.imageSmoothingQuality = "high";
-    context.drawImage(picture, 0, 0, width, height);
-    HEAPU8.set(context.getImageData(0, 0, width, height).data, pixels);
-    return true;
-});
-// clang-format on
-
-class PagePictures : public PictureSource {
-public:
-    QImage pixels(const QString& drawing, QSize size) override {
-        if (size.isEmpty())
-            return {};
-        QImage image(size, QImage::Format_RGBA8888);
-        if (image.isNull() || image.bytesPerLine() != qsizetype(size.width()) * 4)
-            return {};
-        const QByteArray name = QFileInfo(drawing).completeBaseName().toUtf8();
-        return readPagePicture(name.constData(), size.width(), size.height(), image.bits()) ? image
-                                                                                            : QImage();
-    }
-};
-
 } // namespace
-
-PictureSource& pagePictures() {
-    static PagePictures pictures;
-    return pictures;
-}
 
 void preparePage() {
     prepareLiveRegion();

@@ -6,10 +6,6 @@
 
 #include <QString>
 
-namespace abacolo {
-class PictureSource;
-}
-
 namespace abacolo::web {
 
 // Readies the page once the application exists: makes the live region before anything is said into it
@@ -24,9 +20,6 @@ void setTitle(const QString& title);
 void playTone();
 // Asks the browser to fill the whole display with the page, or to leave it (F11).
 void toggleBrowserFullScreen();
-// The pictures the page had the browser read while the program loaded, as the source of the pictures
-// (see PictureSource).
-PictureSource& pagePictures();
 // The program has ended ("&Esci"): the page shows one line and a button that starts it again.
 void showEnded();
 

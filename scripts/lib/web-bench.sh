@@ -33,14 +33,11 @@ mkdir -p "$FLOOR/icons" "$OUT"
 cp "$DIST/qtloader.js" "$DIST/manifest.webmanifest" "$FLOOR/"
 cp "$DIST/icons/"*.png "$FLOOR/icons/"
 cp "$WEB_BUILD/bench/$BARE.js" "$WEB_BUILD/bench/$BARE.wasm" "$FLOOR/"
-# The page's reading of the start menu's pictures is work done for the program: the floor's page reads
-# none.
 sed -e "s/\"abacolo\.js\"/\"$BARE.js\"/" -e "s/window\.abacolo_entry/window.${BARE}_entry/" \
-  -e "s/Object\.entries({[^}]*})/Object.entries({})/" "$DIST/index.html" >"$FLOOR/index.html"
+  "$DIST/index.html" >"$FLOOR/index.html"
 grep -q "${BARE}_entry" "$FLOOR/index.html" || fail "the program's page no longer starts abacolo_entry"
-grep -q "Object.entries({})" "$FLOOR/index.html" || fail "the program's page no longer names its pictures in Object.entries"
 sed -e "s/const CACHE = 'abacolo-/const CACHE = 'abacolo-floor-/" -e "s/'abacolo\.js'/'$BARE.js'/" \
-  -e "s/'abacolo\.wasm'/'$BARE.wasm'/" -e "s/, 'art\/[^']*'//g" "$DIST/sw.js" >"$FLOOR/sw.js"
+  -e "s/'abacolo\.wasm'/'$BARE.wasm'/" "$DIST/sw.js" >"$FLOOR/sw.js"
 grep -q "'$BARE.wasm'" "$FLOOR/sw.js" || fail "the service worker no longer keeps abacolo.wasm"
 for file in index.html sw.js "$BARE.js" "$BARE.wasm" qtloader.js manifest.webmanifest; do
   gzip -9 -n -k "$FLOOR/$file"

@@ -9,13 +9,9 @@
 #   web_zip ZIP DIST FILE LEGGIMI   the download: the site folder, the single file, licences, LEGGIMI.txt
 # shellcheck shell=bash
 
-# The start menu's pictures, which the page has the browser read while the program loads (their
-# renderings for twice the designed size, made by the build): the program then draws them at once.
-WEB_FIRST_PICTURES=(lizard decoration sign-plus sign-minus sign-times sign-colon)
 # The files of the page that the service worker keeps: what the page loads to start.
 WEB_KEPT=(index.html qtloader.js abacolo.js abacolo.wasm manifest.webmanifest
   icons/abacolo-48.png icons/abacolo-192.png icons/abacolo-512.png)
-for picture in "${WEB_FIRST_PICTURES[@]}"; do WEB_KEPT+=("art/$picture@2x.png"); done
 # Icon sizes: the page's own and the two a home screen asks of the manifest.
 WEB_ICON_SIZES=(48 192 512)
 # Licence texts: the file name in licenze/ and where it is read.
@@ -31,23 +27,16 @@ Apache-2.0.txt	$DOCS_ROOT/usr/share/common-licenses/Apache-2.0
 EOF2
 }
 
-# The version, Qt's version and its Debian source package written into a template, and the start
-# menu's pictures as the page names them: {"lizard": "art/lizard@2x.png", ...}.
+# The version, Qt's version and its Debian source package written into a template.
 web_fill() {
-  local pictures="" picture
-  for picture in "${WEB_FIRST_PICTURES[@]}"; do pictures+="${pictures:+, }\"$picture\": \"art/$picture@2x.png\""; done
-  sed -e "s/@PROJECT_VERSION@/$PROJECT_VERSION/g" -e "s/@QT_VERSION@/$QT_VERSION/g" -e "s/@QT_PACKAGE@/$QT_PACKAGE/g" \
-    -e "s|@FIRST_PICTURES@|{$pictures}|g" "$1"
+  sed -e "s/@PROJECT_VERSION@/$PROJECT_VERSION/g" -e "s/@QT_VERSION@/$QT_VERSION/g" -e "s/@QT_PACKAGE@/$QT_PACKAGE/g" "$1"
 }
 
 web_dist() {
   local dist=$1 file size
   rm -rf "$dist"
-  mkdir -p "$dist/icons" "$dist/licenze" "$dist/art"
+  mkdir -p "$dist/icons" "$dist/licenze"
   web_fill "$ROOT/resources/web/index.html" >"$dist/index.html"
-  for file in "${WEB_FIRST_PICTURES[@]}"; do
-    cp "$WEB_BUILD/resources/rendered/art/$file@2x.png" "$dist/art/"
-  done
   cp "$WEB_BUILD/abacolo.js" "$WEB_BUILD/abacolo.wasm" "$WEB_BUILD/qtloader.js" \
     "$ROOT/resources/web/manifest.webmanifest" "$dist/"
   # The lizard, rendered from its drawing at each size, as the icon theme's PNGs are.

@@ -3,7 +3,7 @@
 """Makes the browser's Abacolo into one HTML file that opens from a USB stick or the downloads folder
 (file://) with no server: the page of build-web/dist/ with Qt's loader and the program's script written
 into it, the program's wasm gzip-compressed and in base64 in an element the page unpacks itself, and
-the icon and the start menu's pictures as data addresses. The manifest and the service worker stay out: a file has no use for them.
+the icon as a data address. The manifest and the service worker stay out: a file has no use for them.
     web-single.py DIST_DIR OUTPUT.html"""
 import base64
 import gzip
@@ -41,9 +41,6 @@ def main() -> None:
     icon = base64.b64encode((dist / "icons/abacolo-48.png").read_bytes()).decode("ascii")
 
     page = replace_once(page, 'href="icons/abacolo-48.png"', f'href="data:image/png;base64,{icon}"')
-    # The start menu's pictures, which the page has the browser read while the program loads.
-    page = re.sub(r'"(art/[A-Za-z0-9-]+@2x\.png)"', lambda found: '"data:image/png;base64,'
-                  + base64.b64encode((dist / found.group(1)).read_bytes()).decode("ascii") + '"', page)
     page = re.sub(r'\n *<link rel="(apple-touch-icon|manifest)"[^>]*>', "", page)
     page = replace_once(page, '<script src="qtloader.js"></script>',
                         '<script type="application/octet-stream" id="abacolo-wasm">\n' + lines + "\n</script>\n  "

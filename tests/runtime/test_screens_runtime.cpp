@@ -16,7 +16,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -233,39 +232,6 @@ private slots:
                 QCOMPARE(picture->renderCount(), 1);
             }
         }
-    }
-
-    // Where a picture source has a drawing (the page in the browser), the picture shows its pixels as
-    // they are; a drawing it lacks is rendered by the program.
-    void pictureSourceServesWhatItHas() {
-        const QColor read(10, 200, 30);
-        struct Source : PictureSource {
-            QColor colour;
-            QStringList asked;
-            QImage pixels(const QString& drawing, QSize size) override {
-                asked << drawing;
-                if (!drawing.endsWith(QStringLiteral("/lizard.svg")))
-                    return {};
-                QImage image(size, QImage::Format_RGBA8888);
-                image.fill(colour);
-                return image;
-            }
-        } source;
-        source.colour = read;
-        setPictureSource(&source);
-        const auto noSource = qScopeGuard([] { setPictureSource(nullptr); });
-        TestProgram t;
-        Screen& menu = t.program.screen(ScreenId::frminizio);
-        auto* lizard = menu.findChild<Picture*>(QStringLiteral("Picture1"));
-        auto* decoration = menu.findChild<Picture*>(QStringLiteral("Image1"));
-        QVERIFY(lizard != nullptr && decoration != nullptr);
-        QImage expected(lizard->size(), QImage::Format_RGB32);
-        expected.fill(read);
-        QCOMPARE(lizard->grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
-        const QImage decorationShown = decoration->grab().toImage();
-        QVERIFY(source.asked.contains(decoration->resource()));
-        QVERIFY(decorationShown.pixelColor(decorationShown.rect().center()) != read);
-        QCOMPARE(decoration->renderCount(), 1);
     }
 
     // A programming error stops the program in every build, with a message that names what was asked
