@@ -5,8 +5,6 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include <memory>
-
 #ifndef ABACOLO_PNG_PICTURES
 #include <QSvgRenderer>
 #endif
@@ -26,11 +24,10 @@ constexpr std::launch ahead = std::launch::deferred;
 
 // A reader of a PNG compiled in, and of nothing else: a reader free to guess would load and ask every
 // image plugin.
-std::unique_ptr<QImageReader> pngReader(const QString& file) {
-    auto reader = std::make_unique<QImageReader>(file, "png");
-    reader->setAutoDetectImageFormat(false);
-    return reader;
-}
+class PngReader : public QImageReader {
+public:
+    explicit PngReader(const QString& file) : QImageReader(file, "png") { setAutoDetectImageFormat(false); }
+};
 
 // A button's picture: the drawing rendered for each size the button asks for, and kept.
 class PictureIconEngine : public QIconEngine {
@@ -62,10 +59,10 @@ QImage rendered(const QString& drawing, QSize size) {
     // The designed size is read from the file's header: decoding the picture only to learn its size
     // would double the work for every picture shown larger.
     QString file = pictureResource(drawing);
-    if (size.width() > pngReader(file)->size().width())
+    if (size.width() > PngReader(file).size().width())
         file.insert(file.size() - 4, QStringLiteral("@2x"));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), pngReader(file)->read());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), PngReader(file).read());
 #else
     QSvgRenderer renderer(drawing);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -79,7 +76,7 @@ QList<QImage> iconImages() {
     QList<QImage> images;
     for (const int size : windowIconSizes) {
         const QString file = QStringLiteral(":/icons/%1x%1/apps/it.abacolo.Abacolo.png").arg(size);
-        images.append(pngReader(file)->read());
+        images.append(PngReader(file).read());
     }
     return images;
 }
