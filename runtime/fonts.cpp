@@ -31,9 +31,11 @@ void installFontSubstitutions() {
 #ifndef Q_OS_WASM
     registerEmbeddedFaces();
 #endif
+    // "Abacolo Sans" is the browser's Liberation Sans, reduced to the letters the program shows.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+                                QStringLiteral("Abacolo Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
     // The toolkit's own face on Windows (buttons without a font of their own) is the alias "MS Shell
     // Dlg", which Windows resolves itself; where nothing resolves it (Wine), a sans serif stands in.
     for (const QString& alias : {QStringLiteral("MS Shell Dlg"), QStringLiteral("MS Shell Dlg 2")})

@@ -4,8 +4,12 @@
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
+#include <QResource>
+#include <QtEndian>
 
-#ifndef ABACOLO_PNG_PICTURES
+#include <cstring>
+
+#if !defined(ABACOLO_PNG_PICTURES) && !defined(ABACOLO_PIXEL_PICTURES)
 #include <QSvgRenderer>
 #endif
 
@@ -13,6 +17,9 @@ namespace abacolo {
 namespace {
 
 constexpr int windowIconSizes[] = {16, 32, 48, 64};
+// The bytes before a pixel rendering's pixels: "ABPX", the width and the height; and its longest side.
+constexpr qsizetype pixelHeader = 12;
+constexpr quint32 pixelSideLimit = 16384;
 
 // How work that can be done ahead of its use is started: on a thread of its own, or, where the program
 // has no threads (in the browser), when its result is first asked for.
@@ -47,22 +54,42 @@ private:
     Renderings m_renderings;
 };
 
+#if defined(ABACOLO_PNG_PICTURES)
+// A rendering's size, from the PNG's header: decoding the picture only to learn its size would double
+// the work for every picture shown larger than designed.
+QSize renderingSize(const QString& file) {
+    return PngReader(file).size();
+}
+QImage renderingImage(const QString& file) {
+    return PngReader(file).read();
+}
+#elif defined(ABACOLO_PIXEL_PICTURES)
+// A rendering stored as its pixels, read with no decoding at all: its resource is stored uncompressed.
+QByteArray renderingData(const QString& file) {
+    return QResource(file).uncompressedData();
+}
+QSize renderingSize(const QString& file) {
+    return pixelPictureSize(renderingData(file));
+}
+QImage renderingImage(const QString& file) {
+    return pixelPicture(renderingData(file));
+}
+#endif
+
 // The drawing at `size` device pixels. Painting on an image, it may run on any thread.
 QImage rendered(const QString& drawing, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-#ifdef ABACOLO_PNG_PICTURES
+#if defined(ABACOLO_PNG_PICTURES) || defined(ABACOLO_PIXEL_PICTURES)
     // The rendering made for the nearest density (the designed size, or twice it for a picture shown
     // larger: on a dense display or in full screen), scaled to the exact size like the SVG would be.
-    // The designed size is read from the file's header: decoding the picture only to learn its size
-    // would double the work for every picture shown larger.
     QString file = pictureResource(drawing);
-    if (size.width() > PngReader(file).size().width())
-        file.insert(file.size() - 4, QStringLiteral("@2x"));
+    if (size.width() > renderingSize(file).width())
+        file.insert(file.lastIndexOf(u'.'), QStringLiteral("@2x"));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), PngReader(file).read());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), renderingImage(file));
 #else
     QSvgRenderer renderer(drawing);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -124,14 +151,46 @@ private:
 } // namespace
 
 QString pictureResource(const QString& drawing) {
+#if defined(ABACOLO_PNG_PICTURES) || defined(ABACOLO_PIXEL_PICTURES)
 #ifdef ABACOLO_PNG_PICTURES
-    QString png = drawing;
-    if (png.endsWith(QStringLiteral(".svg")))
-        png.replace(png.size() - 4, 4, QStringLiteral(".png"));
-    return png;
+    const QString rendering = QStringLiteral(".png");
+#else
+    const QString rendering = QStringLiteral(".pixels");
+#endif
+    QString file = drawing;
+    if (file.endsWith(QStringLiteral(".svg")))
+        file.replace(file.size() - 4, 4, rendering);
+    return file;
 #else
     return drawing;
 #endif
+}
+
+QSize pixelPictureSize(QByteArrayView data) {
+    if (data.size() < pixelHeader || std::memcmp(data.data(), "ABPX", 4) != 0)
+        return {};
+    const quint32 width = qFromLittleEndian<quint32>(data.data() + 4);
+    const quint32 height = qFromLittleEndian<quint32>(data.data() + 8);
+    // The header must describe exactly the pixels that follow it; the product is taken in 64 bits, so
+    // no pair of sizes can wrap around to match.
+    if (width == 0 || height == 0 || width > pixelSideLimit || height > pixelSideLimit ||
+        quint64(width) * height * 4 != quint64(data.size() - pixelHeader))
+        return {};
+    return QSize(int(width), int(height));
+}
+
+QImage pixelPicture(QByteArrayView data) {
+    const QSize size = pixelPictureSize(data);
+    if (size.isEmpty())
+        return {};
+    // Blue, green, red and alpha bytes are a little-endian 0xAARRGGBB: a copy on a little-endian
+    // machine (the browser's), a swap on any other.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    qFromLittleEndian<quint32>(data.data() + pixelHeader, qsizetype(size.width()) * size.height(),
+                               image.bits());
+    return image;
 }
 
 void Renderings::prepare(QSize size, qreal ratio) {

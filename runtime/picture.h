@@ -4,6 +4,7 @@
 // screen alike; and the one place that knows in which form the build compiled the drawings in.
 #pragma once
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QIcon>
 #include <QImage>
@@ -17,8 +18,17 @@ namespace abacolo {
 
 // The resource to load for a drawing named by its SVG path (":/art/lizard.svg"): that SVG itself, or,
 // in a build without Qt SVG, the PNG rendered from it at build time (":/art/lizard.png", its size; a
-// "@2x" file of twice the size beside it, taken where the picture is shown larger than designed).
+// "@2x" file of twice the size beside it, taken where the picture is shown larger than designed), or
+// its pixels (":/art/lizard.pixels", the same renderings stored as pixels).
 QString pictureResource(const QString& drawing);
+
+// A rendering stored as pixels (".pixels", the browser's form): "ABPX", its width and its height as
+// 32-bit little-endian numbers, then its rows of premultiplied blue, green, red and alpha bytes, made at
+// build time by resources/art-pixels.py. A transfer's compression packs these smaller than PNG, and
+// nothing is decoded when they are shown. The size is empty and the image null when the data is not
+// such a rendering.
+QSize pixelPictureSize(QByteArrayView data);
+QImage pixelPicture(QByteArrayView data);
 
 // The drawing's renderings, one for each size in device pixels, made when first asked for and kept.
 class Renderings {

@@ -13,9 +13,10 @@ BUILD_DIR="$2"
 CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/abacolo"
 
 # The host's Qt tools of the same version (moc, rcc), the SVG renderer for the pictures' PNG
-# renderings and the faces compiled in.
+# renderings, Pillow to store them as pixels, and the faces compiled in (fontTools keeps the letters
+# the program shows of Liberation Sans).
 "$ROOT/scripts/ensure-packages" emscripten cmake ninja-build qt6-base-dev qt6-base-dev-tools \
-  librsvg2-bin fonts-comic-neue fonts-liberation gzip >/dev/null
+  librsvg2-bin python3-pil python3-fonttools fonts-comic-neue fonts-liberation gzip >/dev/null
 # The emsdk-shaped folder scripts/web-qt made, through which Qt's toolchain file finds emscripten.
 export EMSDK="$CACHE/emsdk-debian"
 

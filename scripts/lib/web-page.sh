@@ -57,7 +57,8 @@ web_dist() {
 <body>
   <h1>Abacolo $PROJECT_VERSION: licenze</h1>
   <p>Abacolo è software libero, distribuito con la GNU General Public License versione 3 o successiva.
-     Nel browser contiene i caratteri Comic Neue e Liberation Sans, le librerie Qt $QT_VERSION e le
+     Nel browser contiene i caratteri Comic Neue e Abacolo Sans (Liberation Sans ridotto alle lettere
+     che il programma mostra, con un nome suo come chiede la licenza), le librerie Qt $QT_VERSION e le
      librerie C e C++ di Emscripten.</p>
   <ul>
 $items  </ul>

@@ -236,6 +236,44 @@ private slots:
 
     // A programming error stops the program in every build, with a message that names what was asked
     // for; the error is made in a child process.
+    // A rendering stored as pixels: the header must describe exactly the pixels that follow, and the
+    // pixels are blue, green, red, alpha bytes. Anything else reads as nothing, never past the data.
+    void pixelPicturesReadOnlyWhatTheirHeaderDescribes_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QSize>("size");
+        const auto header = [](const char* magic, quint32 width, quint32 height) {
+            QByteArray bytes(magic, 4);
+            for (const quint32 value : {width, height})
+                for (int shift = 0; shift < 32; shift += 8)
+                    bytes.append(char((value >> shift) & 0xff));
+            return bytes;
+        };
+        const QByteArray pixels("\x10\x20\x30\x80\x00\x00\x00\x00", 8);
+        QTest::newRow("two pixels") << header("ABPX", 2, 1) + pixels << QSize(2, 1);
+        QTest::newRow("one pixel short") << header("ABPX", 2, 1) + pixels.left(7) << QSize();
+        QTest::newRow("a byte too many") << header("ABPX", 2, 1) + pixels + '\0' << QSize();
+        QTest::newRow("another kind") << header("PNG ", 2, 1) + pixels << QSize();
+        QTest::newRow("no width") << header("ABPX", 0, 1) + pixels << QSize();
+        QTest::newRow("header cut short") << header("ABPX", 2, 1).left(10) << QSize();
+        QTest::newRow("nothing") << QByteArray() << QSize();
+        // 2^30 pixels of four bytes are 2^32 bytes: no pixel at all, counted in 32 bits.
+        QTest::newRow("size that wraps") << header("ABPX", 0x40000000, 1) << QSize();
+        QTest::newRow("size that wraps, square") << header("ABPX", 0x8000, 0x8000) << QSize();
+    }
+
+    void pixelPicturesReadOnlyWhatTheirHeaderDescribes() {
+        QFETCH(QByteArray, data);
+        QFETCH(QSize, size);
+        QCOMPARE(pixelPictureSize(data), size);
+        const QImage image = pixelPicture(data);
+        QCOMPARE(image.size(), size.isValid() ? size : QSize(0, 0));
+        if (image.isNull())
+            return;
+        QCOMPARE(image.format(), QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(image.pixel(0, 0), qRgba(0x30, 0x20, 0x10, 0x80));
+        QCOMPARE(image.pixel(1, 0), qRgba(0, 0, 0, 0));
+    }
+
     void programmingErrorStops_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
