@@ -55,6 +55,7 @@ private:
 };
 
 #if defined(ABACOLO_PNG_PICTURES)
+constexpr char renderingSuffix[] = ".png";
 // A rendering's size, from the PNG's header: decoding the picture only to learn its size would double
 // the work for every picture shown larger than designed.
 QSize renderingSize(const QString& file) {
@@ -64,6 +65,7 @@ QImage renderingImage(const QString& file) {
     return PngReader(file).read();
 }
 #elif defined(ABACOLO_PIXEL_PICTURES)
+constexpr char renderingSuffix[] = ".pixels";
 // A rendering stored as its pixels, read with no decoding at all: its resource is stored uncompressed.
 QByteArray renderingData(const QString& file) {
     return QResource(file).uncompressedData();
@@ -152,14 +154,9 @@ private:
 
 QString pictureResource(const QString& drawing) {
 #if defined(ABACOLO_PNG_PICTURES) || defined(ABACOLO_PIXEL_PICTURES)
-#ifdef ABACOLO_PNG_PICTURES
-    const QString rendering = QStringLiteral(".png");
-#else
-    const QString rendering = QStringLiteral(".pixels");
-#endif
     QString file = drawing;
     if (file.endsWith(QStringLiteral(".svg")))
-        file.replace(file.size() - 4, 4, rendering);
+        file.replace(file.size() - 4, 4, QLatin1StringView(renderingSuffix));
     return file;
 #else
     return drawing;
