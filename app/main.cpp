@@ -36,12 +36,6 @@ int main(int argc, char* argv[]) {
     program.setFullScreen(true);
 #endif
     program.start();
-#ifdef Q_OS_WASM
-    // In the browser the page draws its first frame before the event loop's first turn, and every
-    // widget of the start menu, once shown, has asked to be repainted later. Taken now, those requests
-    // are met by that first frame, instead of painting the whole window a second time right after it.
-    QCoreApplication::sendPostedEvents();
-#endif
     const int status = QApplication::exec();
     // Screens closed by "&Esci" are deleted once the event loop has let go of them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -215,6 +216,12 @@ void Screen::showScreen() {
             }
         }
     }
+#ifdef Q_OS_WASM
+    // Every widget shown has asked to be repainted later. In the browser the page's next frame comes
+    // before those requests would be taken, and paints the whole screen; taken now, they are met by
+    // that frame, instead of painting the screen a second time right after it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+#endif
 }
 
 void Screen::hideScreen() {
