@@ -44,6 +44,8 @@ Chooser::Chooser(Registry& registry) : Screen(registry, ScreenId::frmscelta, for
     finishTabOrder();
     connect(button(QStringLiteral("cmd1")), &QPushButton::clicked, this, &Chooser::cmd1_Click);
     connect(button(QStringLiteral("cmd2")), &QPushButton::clicked, this, &Chooser::cmd2_Click);
+    // Within 99 there is no two-digit multiplication: its button is there, and cannot be pressed.
+    button(QStringLiteral("cmd2"))->setEnabled(offersTwoDigitMultiplier(registry.level().range));
 }
 
 void Chooser::Form_Load() {

@@ -2,6 +2,7 @@
 // Abacolo: column arithmetic drill for primary-school pupils. Starts on the start menu; the screens do
 // the rest.
 #include "app/identity.h"
+#include "app/launch.h"
 #include "app/program.h"
 #include "runtime/qtseam.h"
 
@@ -11,6 +12,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The teacher's choice for the whole run; the help, or an option it does not know, and nothing starts.
+    const abacolo::Launch launch = abacolo::readLaunch(argc, argv);
+    if (!launch.level)
+        return launch.status;
     abacolo::describeApplication();
     // Qt's pixmap cache keys the style's and the icons' drawings by palette, and every screen loaded
     // anew brings new palettes: its index would grow a little with each screen opened, for as long as
@@ -31,6 +36,7 @@ int main(int argc, char* argv[]) {
 
     abacolo::QtSeam seam;
     abacolo::Program program(seam);
+    program.setLevel(*launch.level);
 #ifdef Q_OS_WASM
     // In the browser the page is the program: every screen fills it as in full screen.
     program.setFullScreen(true);

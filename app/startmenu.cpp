@@ -7,10 +7,14 @@
 
 #include <QPushButton>
 
+#include <string_view>
+
 namespace abacolo {
 namespace {
 
+// The designed title names the designed range; another range the teacher chose takes its place.
 constexpr FormSpec form{"Metto in colonna e calcolo entro il 9.999", 6615, 5895, {255, 255, 128}};
+constexpr char withoutCarrying[] = ", senza cambio";
 
 constexpr ControlSpec controls[] = {
     {.name = "Picture1",
@@ -53,7 +57,18 @@ constexpr ControlSpec controls[] = {
 
 } // namespace
 
+std::string startMenuTitle(const Level& level) {
+    std::string_view designed = form.title;
+    designed.remove_suffix(std::string_view(nameOf(Range::upTo9999).shown).size());
+    std::string title(designed);
+    title += nameOf(level.range).shown;
+    if (!level.carrying)
+        title += withoutCarrying;
+    return title;
+}
+
 StartMenu::StartMenu(Registry& registry) : Screen(registry, ScreenId::frminizio, form) {
+    setWindowTitle(QString::fromStdString(startMenuTitle(registry.level())));
     addControls(controls);
     finishTabOrder();
     connect(button(QStringLiteral("cmdadd")), &QPushButton::clicked, this, &StartMenu::cmdadd_Click);

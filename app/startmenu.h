@@ -3,9 +3,16 @@
 // and "&Esci", which ends the program.
 #pragma once
 
+#include "numeric/level.h"
 #include "runtime/screen.h"
 
+#include <string>
+
 namespace abacolo {
+
+// "Metto in colonna e calcolo entro il 99, senza cambio": the start menu's title names the range and,
+// when it is off, the carrying the teacher chose.
+std::string startMenuTitle(const Level& level);
 
 class StartMenu : public Screen {
     Q_OBJECT

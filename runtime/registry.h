@@ -8,6 +8,7 @@
 #pragma once
 
 #include "numeric/generator.h"
+#include "numeric/level.h"
 #include "runtime/screenhost.h"
 
 #include <QMargins>
@@ -81,6 +82,10 @@ public:
 
     Registry& registry() override { return *this; }
     Generator& generator() { return m_generator; }
+    // The range and the carrying the teacher chose for the whole run; the screens loaded from then on
+    // draw and title themselves by it.
+    const Level& level() const { return m_level; }
+    void setLevel(const Level& level) { m_level = level; }
     ScreenSeam& seam() override { return m_seam; }
 
 private:
@@ -94,6 +99,7 @@ private:
 
     ScreenSeam& m_seam;
     Generator m_generator;
+    Level m_level;
     std::map<ScreenId, Slot> m_slots;
     std::vector<ScreenId> m_order;
     std::vector<ScreenId> m_shown; // in the order they were last shown, the latest last

@@ -5,6 +5,7 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <utility>
 
 namespace abacolo::web {
 namespace {
@@ -60,6 +61,24 @@ bool firstSaidInThisTurn() {
         return 1;
     }) != 0;
     // clang-format on
+}
+
+// The page's own panel, which links the licences and the sources, and its line; a page without one
+// (Qt's own) gets a panel of the start menu's colour.
+std::pair<val, val> panelAndLine() {
+    val page = document();
+    val panel = page.call<val>("getElementById", std::string("status"));
+    val line = page.call<val>("getElementById", std::string("message"));
+    if (panel.isNull() || line.isNull()) {
+        panel = element("div");
+        setStyle(panel, "position: fixed; inset: 0; z-index: 10; display: flex; flex-direction: column; "
+                        "align-items: center; justify-content: center; gap: 1.5rem; background: #ffff80; "
+                        "font: 1.5rem sans-serif; color: #000;");
+        line = element("p");
+        panel.call<void>("appendChild", line);
+        page["body"].call<void>("appendChild", panel);
+    }
+    return {panel, line};
 }
 
 } // namespace
@@ -124,31 +143,37 @@ void toggleBrowserFullScreen() {
 }
 
 void showEnded() {
-    val page = document();
     val again = element("button");
     again.set("type", std::string("button"));
     again.set("textContent", std::string("Ricomincia"));
     again.call<void>("setAttribute", std::string("onclick"), std::string("location.reload()"));
     setStyle(again, "font: inherit; padding: 0.6em 1.4em; min-width: 48px; min-height: 48px;");
-    // The page's own panel, which links the licences and the sources, says it; a page without one (Qt's
-    // own) is covered by a panel of the start menu's colour.
-    val panel = page.call<val>("getElementById", std::string("status"));
-    val line = page.call<val>("getElementById", std::string("message"));
-    if (panel.isNull() || line.isNull()) {
-        panel = element("div");
-        setStyle(panel, "position: fixed; inset: 0; z-index: 10; display: flex; flex-direction: column; "
-                        "align-items: center; justify-content: center; gap: 1.5rem; background: #ffff80; "
-                        "font: 1.5rem sans-serif; color: #000;");
-        line = element("p");
-        panel.call<void>("appendChild", line);
-        page["body"].call<void>("appendChild", panel);
-    }
+    auto [panel, line] = panelAndLine();
     line.set("textContent", std::string("Abacolo è chiuso."));
     // No screen is on view: the tab is named after the program.
     setTitle(QStringLiteral("Abacolo"));
     line.call<void>("after", again);
     panel.set("hidden", false);
     again.call<void>("focus");
+}
+
+std::string pageQuery() {
+    return val::global("location")["search"].as<std::string>();
+}
+
+void showRefused(const QString& line) {
+    auto [panel, text] = panelAndLine();
+    text.set("textContent", line.toStdString());
+    // The page's links to every choice, which it keeps out of sight while the program runs; and the
+    // program's own place, which holds nothing now, left out.
+    val choices = document().call<val>("getElementById", std::string("choices"));
+    if (!choices.isNull())
+        choices.set("hidden", false);
+    val screen = document().call<val>("getElementById", std::string("screen"));
+    if (!screen.isNull())
+        screen.set("hidden", true);
+    panel.call<void>("setAttribute", std::string("data-refused"), std::string("1"));
+    panel.set("hidden", false);
 }
 
 } // namespace abacolo::web

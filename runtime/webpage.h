@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace abacolo::web {
 
 // Readies the page once the application exists: makes the live region before anything is said into it
@@ -22,5 +24,10 @@ void playTone();
 void toggleBrowserFullScreen();
 // The program has ended ("&Esci"): the page shows one line and a button that starts it again.
 void showEnded();
+// The page address's query ("?entro=99&cambio=no"), as the address holds it.
+std::string pageQuery();
+// The address asks for what the program does not know: the page shows `line` and the links to every
+// choice in the program's place, and the program does not start.
+void showRefused(const QString& line);
 
 } // namespace abacolo::web

@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/addition/problem.h"
 
+#include "numeric/columns.h"
 #include "numeric/numbers.h"
 
 namespace abacolo::addition {
 namespace {
 
-constexpr float addendRange = 9999; // Int(Rnd × 9999) gives 0..9998
-constexpr int sumLimit = 10000;     // a sum must stay strictly below it
+bool carries(const Problem& problem) {
+    for (int column = 0; column < gridColumns; ++column)
+        if (digitAt(problem.addend1, column) + digitAt(problem.addend2, column) +
+                digitAt(problem.addend3, column) >
+            largestDigit)
+            return true;
+    return false;
+}
 
 } // namespace
 
-Problem draw(Generator& generator, int* passes) {
+Problem draw(Generator& generator, const Level& level, int* passes) {
+    const float addendRange = drawnRange(level.range); // 0..9998, 0..998 or 0..98
+    const int sumLimit = limitOf(level.range);
     Problem problem;
     int count = 0;
     do {
@@ -20,7 +29,7 @@ Problem draw(Generator& generator, int* passes) {
         problem.addend2 = drawBelow(generator, addendRange);
         problem.addend3 = drawBelow(generator, addendRange);
         problem.sum = (problem.addend1 + problem.addend2) + problem.addend3;
-    } while (problem.sum >= sumLimit);
+    } while (!(problem.sum < sumLimit && (level.carrying || !carries(problem))));
     if (passes != nullptr)
         *passes = count;
     return problem;

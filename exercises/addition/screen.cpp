@@ -66,7 +66,7 @@ AdditionScreen::AdditionScreen(Registry& registry)
     : ExerciseScreen(registry, ScreenId::frmaddizioni, screenLayout) {}
 
 void AdditionScreen::drawProblem() {
-    m_problem = addition::draw(registry().generator());
+    m_problem = addition::draw(registry().generator(), registry().level());
     setOperationLine(addition::operationLine(m_problem));
 }
 

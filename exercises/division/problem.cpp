@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/division/problem.h"
 
+#include "numeric/columns.h"
 #include "numeric/numbers.h"
 
 namespace abacolo::division {
 namespace {
 
-constexpr float dividendRange = 9999; // 0..9998
-constexpr float divisorRange = 9;     // 0..8
-constexpr int smallestDividend = 1001;
+constexpr float divisorRange = 9; // 0..8
 constexpr int smallestDivisor = 2;
+
+// Above 1000, 100 or 10: a dividend has as many digits as the range allows.
+int smallestDividend(Range range) {
+    return limitOf(range) / 10 + 1;
+}
+
+// Every step of the long division leaves something over unless each digit is a multiple of the
+// divisor (0 among them).
+bool leavesRemainders(int dividend, int divisor) {
+    for (int column = 0; column < gridColumns; ++column)
+        if (digitAt(dividend, column) % divisor != 0)
+            return true;
+    return false;
+}
 
 template <std::size_t N> std::string joined(const std::array<std::string, N>& boxes) {
     std::string text;
@@ -20,12 +33,15 @@ template <std::size_t N> std::string joined(const std::array<std::string, N>& bo
 
 } // namespace
 
-Problem draw(Generator& generator) {
+Problem draw(Generator& generator, const Level& level) {
+    const float dividendRange = drawnRange(level.range); // 0..9998, 0..998 or 0..98
+    const int smallest = smallestDividend(level.range);
     Problem problem;
     do {
         problem.dividend = drawBelow(generator, dividendRange);
         problem.divisor = drawBelow(generator, divisorRange);
-    } while (!(problem.divisor >= smallestDivisor && problem.dividend >= smallestDividend));
+    } while (!(problem.divisor >= smallestDivisor && problem.dividend >= smallest &&
+               (level.carrying || !leavesRemainders(problem.dividend, problem.divisor))));
     problem.quotient = problem.dividend / problem.divisor;
     problem.remainder = problem.dividend % problem.divisor;
     return problem;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Long division of a four-digit dividend by a one-digit divisor: the problem, the final remainder
-// the pupil writes, and the judgement of quotient and remainder.
+// Long division of a four-digit dividend (three or two digits where the teacher chose a smaller range)
+// by a one-digit divisor: the problem, the final remainder the pupil writes, and the judgement of
+// quotient and remainder.
 #pragma once
 
 #include "numeric/generator.h"
+#include "numeric/level.h"
 
 #include <array>
 #include <string>
@@ -18,8 +20,10 @@ struct Problem {
 };
 
 // Dividend Int(Rnd × 9999) and divisor Int(Rnd × 9), both drawn again until the divisor is above 1
-// and the dividend above 1000; quotient and remainder are worked out once, from the accepted pair.
-Problem draw(Generator& generator);
+// and the dividend above 1000 (within 999: Int(Rnd × 999), above 100; within 99: Int(Rnd × 99), above
+// 10); without carrying, also until every digit of the dividend is a multiple of the divisor, so that
+// each step divides exactly. Quotient and remainder are worked out once, from the accepted pair.
+Problem draw(Generator& generator, const Level& level = {});
 
 // "7345 : 6"
 std::string operationLine(const Problem& problem);

@@ -98,7 +98,7 @@ DivisionScreen::DivisionScreen(Registry& registry)
     : ExerciseScreen(registry, ScreenId::frmdivisioni, screenLayout) {}
 
 void DivisionScreen::drawProblem() {
-    m_problem = division::draw(registry().generator());
+    m_problem = division::draw(registry().generator(), registry().level());
     setOperationLine(division::operationLine(m_problem));
 }
 

@@ -60,7 +60,7 @@ MultiplicationScreen::MultiplicationScreen(Registry& registry)
     : ExerciseScreen(registry, ScreenId::frmmoltiplicazioni, screenLayout) {}
 
 void MultiplicationScreen::drawProblem() {
-    m_problem = multiplication::draw(registry().generator());
+    m_problem = multiplication::draw(registry().generator(), registry().level());
     setOperationLine(multiplication::operationLine(m_problem));
 }
 

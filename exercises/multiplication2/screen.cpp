@@ -74,7 +74,7 @@ Multiplication2Screen::Multiplication2Screen(Registry& registry)
     : ExerciseScreen(registry, ScreenId::frmmoltiplicazioni2, screenLayout) {}
 
 void Multiplication2Screen::drawProblem() {
-    m_problem = multiplication2::draw(registry().generator());
+    m_problem = multiplication2::draw(registry().generator(), registry().level());
     setOperationLine(multiplication2::operationLine(m_problem));
 }
 

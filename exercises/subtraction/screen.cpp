@@ -67,7 +67,7 @@ SubtractionScreen::SubtractionScreen(Registry& registry)
     : ExerciseScreen(registry, ScreenId::frmsottrazioni, screenLayout) {}
 
 void SubtractionScreen::drawProblem() {
-    m_problem = subtraction::draw(registry().generator());
+    m_problem = subtraction::draw(registry().generator(), registry().level());
     setOperationLine(subtraction::operationLine(m_problem));
 }
 

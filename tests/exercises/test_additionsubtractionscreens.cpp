@@ -53,6 +53,10 @@ addition::Problem drawAddition(Generator& generator) {
     return addition::draw(generator);
 }
 
+subtraction::Problem drawSubtraction(Generator& generator) {
+    return subtraction::draw(generator);
+}
+
 const Operation additionOp{
     "addition",
     ScreenId::frmaddizioni,
@@ -78,7 +82,7 @@ const Operation subtractionOp{
     [](ExerciseScreen& s) {
         return QString::fromStdString(subtraction::operationLine(subtractionOf(s).problem()));
     },
-    [](std::uint64_t seed) { return numbersOf(drawnAfterRightCheck(seed, subtraction::draw)); },
+    [](std::uint64_t seed) { return numbersOf(drawnAfterRightCheck(seed, drawSubtraction)); },
     523,
 };
 
@@ -143,7 +147,7 @@ private:
 void AdditionSubtractionScreensTest::initTestCase() {
     m_seed573 =
         seedFor(drawAddition, [](const addition::Problem& p) { return p.sum == additionOp.readingResult; });
-    m_seed523 = seedFor(subtraction::draw, [](const subtraction::Problem& p) {
+    m_seed523 = seedFor(drawSubtraction, [](const subtraction::Problem& p) {
         return p.difference == subtractionOp.readingResult;
     });
 }
@@ -185,7 +189,7 @@ void AdditionSubtractionScreensTest::readingCases_data() {
 
     // The subtraction's difference is 523; its operand rows hold the two numbers, or junk.
     const Operation& s = subtractionOp;
-    const subtraction::Problem p523 = drawnAtLoad(readingSeed(s), subtraction::draw);
+    const subtraction::Problem p523 = drawnAtLoad(readingSeed(s), drawSubtraction);
     const QStringList numbers = inFourBoxes(p523.first) + inFourBoxes(p523.second);
     const QStringList junk{q("7"), q("7"), q("7"), q("7"), {}, {}, {}, {}};
     row(s, q("nothing, 5, 2, 3")) << QStringList{{}, q("5"), q("2"), q("3")} << numbers << true;

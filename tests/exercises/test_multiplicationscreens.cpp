@@ -41,7 +41,7 @@ const Operation oneDigit{
     ScreenId::frmmoltiplicazioni,
     "Moltiplicazioni in colonna con 1 cifra al moltiplicatore",
     QColor(255, 192, 255),
-    multiplication::draw,
+    [](Generator& g) { return multiplication::draw(g); },
     [](ExerciseScreen& s) -> const multiplication::Problem& {
         return static_cast<MultiplicationScreen&>(s).problem();
     },
@@ -56,7 +56,7 @@ const Operation twoDigits{
     ScreenId::frmmoltiplicazioni2,
     "Moltiplicazioni in colonna con 2 cifre al moltiplicatore",
     QColor(192, 192, 255),
-    multiplication2::draw,
+    [](Generator& g) { return multiplication2::draw(g); },
     [](ExerciseScreen& s) -> const multiplication::Problem& {
         return static_cast<Multiplication2Screen&>(s).problem();
     },

@@ -50,7 +50,7 @@ void AdditionProblemTest::drawsWithinTheRule() {
     int smallestSum = largestSum;
     for (int i = 0; i < draws; ++i) {
         int passes = 0;
-        const addition::Problem p = addition::draw(generator, &passes);
+        const addition::Problem p = addition::draw(generator, {}, &passes);
         for (int addend : {p.addend1, p.addend2, p.addend3}) {
             QVERIFY2(addend >= 0 && addend <= largestAddend, qPrintable(QString::number(addend)));
             zeroAddends += addend == 0 ? 1 : 0;
@@ -80,7 +80,7 @@ void AdditionProblemTest::acceptanceShare() {
         long long passes = 0;
         for (int i = 0; i < draws; ++i) {
             int count = 0;
-            addition::draw(generator, &count);
+            addition::draw(generator, {}, &count);
             passes += count;
         }
         const double observed = double(passes) / draws;
@@ -122,7 +122,7 @@ void AdditionProblemTest::everyPassDrawsThreeFreshAddends() {
         Generator generator(seed);
         Generator replay(seed);
         int passes = 0;
-        const addition::Problem p = addition::draw(generator, &passes);
+        const addition::Problem p = addition::draw(generator, {}, &passes);
         int a = 0, b = 0, c = 0;
         for (int pass = 0; pass < passes; ++pass) {
             a = int(std::floor(replay.rnd() * 9999.0f));
@@ -142,7 +142,7 @@ void AdditionProblemTest::drawWithoutPassCount() {
     Generator counted(9);
     Generator plain(9);
     int passes = 0;
-    const addition::Problem a = addition::draw(counted, &passes);
+    const addition::Problem a = addition::draw(counted, {}, &passes);
     const addition::Problem b = addition::draw(plain);
     QCOMPARE(b.addend1, a.addend1);
     QCOMPARE(b.addend2, a.addend2);
