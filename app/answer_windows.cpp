@@ -33,8 +33,8 @@ void answerTeacher(const std::string& text, bool refusal) {
     if (written(GetStdHandle(refusal ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE), text))
         return;
     if (AttachConsole(ATTACH_PARENT_PROCESS) != 0) {
-        const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                                           OPEN_EXISTING, 0, nullptr);
+        const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr);
         const bool done = written(console, text);
         if (console != INVALID_HANDLE_VALUE)
             CloseHandle(console);

@@ -87,7 +87,8 @@ int hexValue(char c) {
 std::string decoded(std::string_view part) {
     std::string text;
     for (std::size_t i = 0; i < part.size(); ++i) {
-        if (part[i] == '%' && i + 2 < part.size() && hexValue(part[i + 1]) >= 0 && hexValue(part[i + 2]) >= 0) {
+        if (part[i] == '%' && i + 2 < part.size() && hexValue(part[i + 1]) >= 0 &&
+            hexValue(part[i + 2]) >= 0) {
             text += static_cast<char>(hexValue(part[i + 1]) * 16 + hexValue(part[i + 2]));
             i += 2;
         } else if (part[i] == '+') {
@@ -158,14 +159,16 @@ TeacherChoice fromQuery(std::string_view query) {
             continue;
         const std::size_t equals = part.find('=');
         const std::string key = decoded(part.substr(0, equals));
-        const std::string value = equals == std::string_view::npos ? std::string() : decoded(part.substr(equals + 1));
+        const std::string value =
+            equals == std::string_view::npos ? std::string() : decoded(part.substr(equals + 1));
         if (key == rangeKey && !rangeGiven) {
             const std::optional<Range> range = rangeNamed(value);
             if (!range)
                 return refused(queryRefusal(part));
             choice.level.range = *range;
             rangeGiven = true;
-        } else if (key == carryingKey && !carryingGiven && (value == "no" || value == "si" || value == "sì")) {
+        } else if (key == carryingKey && !carryingGiven &&
+                   (value == "no" || value == "si" || value == "sì")) {
             choice.level.carrying = value != "no";
             carryingGiven = true;
         } else {

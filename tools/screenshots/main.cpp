@@ -179,8 +179,9 @@ int main(int argc, char* argv[]) {
     }
 
     // Division worked through 7345 : 6.
-    program.generator().seed(test::seedFor(
-        [](Generator& g) { return division::draw(g); }, [](const division::Problem& p) { return p.dividend == 7345 && p.divisor == 6; }));
+    program.generator().seed(
+        test::seedFor([](Generator& g) { return division::draw(g); },
+                      [](const division::Problem& p) { return p.dividend == 7345 && p.divisor == 6; }));
     program.unload(ScreenId::frmdivisioni);
     test::flushDeletions();
     auto& divisionScreen = static_cast<DivisionScreen&>(program.frmdivisioni());
