@@ -108,12 +108,14 @@ std::string queryRefusal(std::string_view part) {
 } // namespace
 
 TeacherChoice fromArguments(std::span<const std::string_view> arguments) {
+    // Asked for anywhere, the help is the answer, whatever else was typed.
+    for (const std::string_view argument : arguments)
+        if (argument == "--help" || argument == "-h")
+            return {TeacherChoice::Outcome::Help, {}, help()};
     TeacherChoice choice;
     bool rangeGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h")
-            return {TeacherChoice::Outcome::Help, {}, help()};
         if (argument == noCarryingOption) {
             choice.level.carrying = false;
             continue;

@@ -8,6 +8,8 @@
 #include "support/recorder.h"
 #include "support/screenchecks.h"
 
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace abacolo;
@@ -208,6 +210,48 @@ private slots:
         QCOMPARE(&t.program.frmscelta(), &chooser);
         QCOMPARE(chooser.leftTwips(), 0.0);
         QVERIFY(!chooser.isHidden());
+    }
+
+    // The teacher's range and carrying: the start menu's title names them, the chooser's "2" cannot be
+    // pressed within 99, and every exercise screen draws within the range.
+    void teachersLevel_data() {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<bool>("carrying");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("twoDigits");
+        const auto row = [](int range, bool carrying, const char* title, bool twoDigits) {
+            QTest::addRow("%d%s", range, carrying ? "" : ", senza cambio")
+                << range << carrying << QString::fromUtf8(title) << twoDigits;
+        };
+        row(9999, true, "Metto in colonna e calcolo entro il 9.999", true);
+        row(9999, false, "Metto in colonna e calcolo entro il 9.999, senza cambio", true);
+        row(999, true, "Metto in colonna e calcolo entro il 999", true);
+        row(99, true, "Metto in colonna e calcolo entro il 99", false);
+        row(99, false, "Metto in colonna e calcolo entro il 99, senza cambio", false);
+    }
+    void teachersLevel() {
+        QFETCH(int, range);
+        QFETCH(bool, carrying);
+        QFETCH(QString, title);
+        QFETCH(bool, twoDigits);
+        TestProgram t;
+        t.program.setLevel({range == 99 ? Range::upTo99 : range == 999 ? Range::upTo999 : Range::upTo9999, carrying});
+        t.program.start();
+        QCOMPARE(t.program.frminizio().windowTitle(), title);
+        QCOMPARE(t.seam.titles.value(0), title);
+        test::click(t.program.frminizio(), "cmdmolt");
+        QCOMPARE(t.program.frmscelta().button(QStringLiteral("cmd2"))->isEnabled(), twoDigits);
+        test::click(t.program.frmscelta(), "cmd2");
+        QCOMPARE(t.program.isLoaded(ScreenId::frmmoltiplicazioni2), twoDigits);
+        QCOMPARE(t.program.isLoaded(ScreenId::frmscelta), !twoDigits);
+        static const QRegularExpression number(QStringLiteral("\\d+"));
+        for (const Exercise& exercise : exercises) {
+            if (exercise.screen == ScreenId::frmmoltiplicazioni2 && !twoDigits)
+                continue;
+            const QString line = t.program.exercise(exercise.screen).operationLine();
+            for (const QRegularExpressionMatch& match : number.globalMatch(line))
+                QVERIFY2(match.captured().toInt() <= range, qPrintable(line));
+        }
     }
 
     // "&Esci" ends the program at once, with every screen, shown or hidden.
