@@ -1,6 +1,8 @@
 ; Abacolo's Windows installer: shows the program's licence (GPL-3.0-or-later), then puts abacolo.exe,
-; LEGGIMI.txt and the licences into Program Files, with a Start-menu shortcut and an uninstaller listed
-; among the installed programs. CMake fills in the name and the version (resources/CMakeLists.txt);
+; LEGGIMI.txt and the licences into Program Files, with a Start-menu folder that holds the program's
+; shortcut and one for each of the teacher's choices (smaller numbers, no carrying), and an uninstaller
+; listed among the installed programs. CMake fills in the name, the version and the teacher's choices
+; (resources/CMakeLists.txt);
 ; scripts/windows builds the installer from that copy:
 ;   makensis -DEXE=abacolo.exe -DSTAGE=folder-with-LEGGIMI-and-licenze -DOUTFILE=setup.exe
 ;            -DICON=abacolo.ico abacolo.nsi
@@ -50,8 +52,9 @@ Section "Abacolo"
     File "${STAGE}\licenze\*.txt"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\abacolo.exe"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+    CreateDirectory "$SMPROGRAMS\${NAME}"
+    CreateShortcut "$SMPROGRAMS\${NAME}\${NAME}.lnk" "$INSTDIR\abacolo.exe"
+@ABACOLO_NSIS_SHORTCUTS@    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\abacolo.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -63,7 +66,8 @@ SectionEnd
 
 Section "Uninstall"
     SetShellVarContext all
-    Delete "$SMPROGRAMS\${NAME}.lnk"
+    Delete "$SMPROGRAMS\${NAME}\${NAME}.lnk"
+@ABACOLO_NSIS_SHORTCUTS_REMOVED@    RMDir "$SMPROGRAMS\${NAME}"
     Delete "$INSTDIR\abacolo.exe"
     Delete "$INSTDIR\LEGGIMI.txt"
     Delete "$INSTDIR\licenze\*.txt"

@@ -6,12 +6,16 @@
 # nothing on Debian 13 itself).
 #   web_dist DIST          the page, the program, icons, manifest, service worker, licences, compressed copies
 #   web_single DIST FILE   the whole program in one HTML file
-#   web_zip ZIP DIST FILE LEGGIMI   the download: the site folder, the single file, licences, LEGGIMI.txt
+#   web_zip ZIP DIST FILE LEGGIMI   the download: the site folder, the single file and the teacher's page
+#                          that links it, licences, LEGGIMI.txt
 # shellcheck shell=bash
 
-# The files of the page that the service worker keeps: what the page loads to start.
-WEB_KEPT=(index.html qtloader.js abacolo.js abacolo.wasm manifest.webmanifest
+# The files of the page that the service worker keeps: what the page loads to start, and the teacher's
+# page beside it.
+WEB_KEPT=(index.html qtloader.js abacolo.js abacolo.wasm manifest.webmanifest insegnanti.html
   icons/abacolo-48.png icons/abacolo-192.png icons/abacolo-512.png)
+# The page, its manifest and the teacher's pages, as CMake wrote the version and the choices into them.
+WEB_PAGES="$WEB_BUILD/resources/web"
 # Icon sizes: the page's own and the two a home screen asks of the manifest.
 WEB_ICON_SIZES=(48 192 512)
 # Licence texts: the file name in licenze/ and where it is read.
@@ -36,9 +40,9 @@ web_dist() {
   local dist=$1 file size
   rm -rf "$dist"
   mkdir -p "$dist/icons" "$dist/licenze"
-  web_fill "$ROOT/resources/web/index.html" >"$dist/index.html"
+  web_fill "$WEB_PAGES/index.html" >"$dist/index.html"
   cp "$WEB_BUILD/abacolo.js" "$WEB_BUILD/abacolo.wasm" "$WEB_BUILD/qtloader.js" \
-    "$ROOT/resources/web/manifest.webmanifest" "$dist/"
+    "$WEB_PAGES/manifest.webmanifest" "$WEB_PAGES/insegnanti.html" "$dist/"
   # The lizard, rendered from its drawing at each size, as the icon theme's PNGs are.
   for size in "${WEB_ICON_SIZES[@]}"; do
     rsvg-convert -w "$size" -h "$size" "$ROOT/resources/icons/abacolo.svg" -o "$dist/icons/abacolo-$size.png"
@@ -75,7 +79,7 @@ EOF2
   web_fill "$ROOT/resources/web/sw.js" |
     sed -e "s/@CACHE_VERSION@/$PROJECT_VERSION-$digest/" -e "s|@CACHE_FILES@|$kept|" >"$dist/sw.js"
   # Compressed copies of what is large enough to gain from them.
-  for file in index.html sw.js abacolo.js abacolo.wasm qtloader.js manifest.webmanifest; do
+  for file in index.html sw.js abacolo.js abacolo.wasm qtloader.js manifest.webmanifest insegnanti.html; do
     gzip -9 -n -k "$dist/$file"
     brotli -q 11 -k "$dist/$file"
   done
@@ -98,7 +102,8 @@ web_zip() {
   # LEGGIMI.txt as Windows' Notepad reads it best: UTF-8 with a byte order mark and CRLF line ends.
   { printf '\xef\xbb\xbf'; sed 's/$/\r/' "$leggimi"; } >"$stage/LEGGIMI.txt"
   cp "$single" "$stage/"
+  cp "$WEB_PAGES/insegnanti-file.html" "$stage/insegnanti.html"
   cp -r "$dist" "$stage/sito"
   cp -r "$dist/licenze" "$stage/licenze"
-  (cd "$stage" && zip -q -X -r "$zip" LEGGIMI.txt "$(basename "$single")" licenze sito)
+  (cd "$stage" && zip -q -X -r "$zip" LEGGIMI.txt "$(basename "$single")" insegnanti.html licenze sito)
 }

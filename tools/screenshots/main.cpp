@@ -11,7 +11,10 @@
 //       lies ("SCREEN CONTROL X Y", in display pixels); the score screen's also once computed
 //   abacolo_screenshots --where window
 //       the same at the designed size in a window, in the window's pixels
+//   abacolo_screenshots --title QUERY
+//       the start menu's title at the teacher's choice of a page address ("?entro=99&cambio=no")
 #include "app/chooser.h"
+#include "app/teacherchoice.h"
 #include "app/startmenu.h"
 #include "exercises/addition/screen.h"
 #include "exercises/division/problem.h"
@@ -121,7 +124,11 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Prints where each control lies, in full screen on a display of this size "
                        "(1920x1080) or in a window (window), instead of drawing."),
         QStringLiteral("size"));
-    parser.addOptions({scale, where});
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("Prints the start menu's title at the teacher's choice of "
+                                                  "this page address query, instead of drawing."),
+                                   QStringLiteral("query"));
+    parser.addOptions({scale, where, title});
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the pictures go."));
     parser.addPositionalArgument(QStringLiteral("font-report"),
                                  QStringLiteral("A text file that receives the face serving each font."),
@@ -133,6 +140,15 @@ int main(int argc, char* argv[]) {
     if (parsed && parser.isSet(scale))
         qputenv("QT_SCALE_FACTOR", parser.value(scale).toLocal8Bit());
 
+    if (parsed && parser.isSet(title)) {
+        const TeacherChoice choice = fromQuery(parser.value(title).toStdString());
+        if (choice.outcome != TeacherChoice::Outcome::Run) {
+            std::fprintf(stderr, "%s\n", choice.text.c_str());
+            return refusedStatus;
+        }
+        std::printf("%s\n", startMenuTitle(choice.level).c_str());
+        return 0;
+    }
     QApplication application(argc, argv);
     if (parsed && parser.isSet(QStringLiteral("help")))
         parser.showHelp();

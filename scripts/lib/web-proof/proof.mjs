@@ -10,17 +10,22 @@
 //   update     back online, the site as a new version would be (its service worker's set named anew):
 //              a reload installs the new set and removes the old one;
 //   walks      a pupil's walk with a finger (walk.mjs) on the served page at each size, and once with
-//              the page resized half-way, then on the single file opened from file:// at each size.
+//              the page resized half-way, then on the single file opened from file:// at each size;
+//   teacher    the teacher's page tapped with a finger, served and beside the single file: every link
+//              opens the start menu titled with its choice (the title as the program gives it: TOOL
+//              --title QUERY), served, offline and from file://; an address the program does not know
+//              shows one line and the links in the program's place.
 // Each step photographs the screen into OUT (BROWSER-STEP.png, the walks BROWSER-PAGE-SIZE-NN-STEP.png)
 // and writes the page's console beside it; the figures go to OUT/BROWSER.json. A first visit that sends
 // more than the limit fails, and so does any check of a walk.
-//   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR --where TOOL
-//                  --start-menu-title TITLE [--sizes 1280x800,1920x1080,1080x1920]
+//   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --teacher-file FILE --out DIR
+//                  --where TOOL --start-menu-title TITLE [--sizes 1280x800,1920x1080,1080x1920]
 //                  [--resize 1280x800:1080x1920] [--first-visit-limit BYTES] [--timeout-ms 120000]
 // TOOL is the screen renderer (abacolo_screenshots), which says where the controls lie at each size.
-import {cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {execFileSync} from 'node:child_process';
+import {copyFileSync, cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
-import {join, resolve} from 'node:path';
+import {basename, join, resolve} from 'node:path';
 import {pathToFileURL} from 'node:url';
 import {parseArgs} from 'node:util';
 import puppeteer from 'puppeteer-core';
@@ -42,6 +47,7 @@ const {values: options} = parseArgs({
     browser: {type: 'string', default: 'chromium'},
     dist: {type: 'string'},
     single: {type: 'string'},
+    'teacher-file': {type: 'string'},
     out: {type: 'string'},
     where: {type: 'string'},
     'start-menu-title': {type: 'string'},
@@ -52,8 +58,9 @@ const {values: options} = parseArgs({
   },
 });
 const settings = BROWSERS[options.browser];
-if (!settings || !options.dist || !options.single || !options.out || !options.where || !options['start-menu-title']) {
-  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --out DIR --where TOOL --start-menu-title TITLE');
+if (!settings || !options.dist || !options.single || !options['teacher-file'] || !options.out || !options.where ||
+    !options['start-menu-title']) {
+  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --teacher-file FILE --out DIR --where TOOL --start-menu-title TITLE');
   process.exit(2);
 }
 const timeout = Number(options['timeout-ms']);
@@ -67,15 +74,18 @@ const resize = options.resize ? options.resize.split(':') : null;
 const drawnAfter = page => page.evaluate(
   () => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => done(performance.now())))));
 
+// The start menu's title at the teacher's choice of an address's query, as the program gives it.
+const titleAt = query => execFileSync(options.where, ['--title', query], {encoding: 'utf8'}).trim();
+
 // Opens URL (or reloads) in PAGE until the start menu is drawn, photographs it; returns seconds.
-async function startMenu(page, step, open) {
+async function startMenu(page, step, open, title = START_MENU_TITLE) {
   const lines = [];
   page.on('console', message => lines.push(`${message.type()}: ${message.text()}`));
   page.on('pageerror', error => lines.push(`page error: ${error.message}`));
   const photo = join(options.out, `${name}-${step}.png`);
   try {
     await open();
-    await windowShown(page, START_MENU_TITLE, timeout);
+    await windowShown(page, title, timeout);
     const seconds = (await drawnAfter(page)) / 1000;
     await page.screenshot({path: photo});
     return seconds;
@@ -187,6 +197,15 @@ try {
   });
   if (!figures.offlineWorker.startsWith('controller: true'))
     failures.push(`offline: no service worker controls the page (${figures.offlineWorker})`);
+  // The teacher's choice in the address, offline as well: the service worker answers it with the page.
+  const offlineChoice = 'entro=999&cambio=no';
+  const chosen = await browser.newPage();
+  if (figures.offlineMode)
+    await chosen.setOfflineMode(true);
+  await startMenu(chosen, 'offline-choice', () => chosen.goto(`${url}?${offlineChoice}`, {waitUntil: 'load'}),
+                  titleAt(offlineChoice));
+  await chosen.close();
+  figures.offlineChoice = `?${offlineChoice}: ${titleAt(offlineChoice)}`;
   if (name === 'chromium' && !(/workerStart: [1-9]/.test(figures.offlineWorker) &&
       fromWorker.some(line => line.startsWith('service worker') && line.endsWith('/abacolo.wasm'))))
     failures.push('offline: the program did not come from the service worker');
@@ -228,6 +247,64 @@ try {
   await page.close();
 } catch (error) {
   failures.push(error.message);
+}
+
+// --- The teacher's page, with a finger: served, and beside the single file as the download has it.
+// Each link opens the program at its choice; an address it does not know shows the links instead.
+try {
+  const folder = mkdtempSync(join(tmpdir(), 'abacolo-teacher-'));
+  temporary.push(folder);
+  copyFileSync(options.single, join(folder, basename(options.single)));
+  copyFileSync(options['teacher-file'], join(folder, 'insegnanti.html'));
+  const pages = [{page: 'served', teacher: `${url}insegnanti.html`},
+                 {page: 'file', teacher: pathToFileURL(join(folder, 'insegnanti.html')).href}];
+  figures.teacher = [];
+  for (const {page: where, teacher} of pages) {
+    page = await browser.newPage();
+    await page.setViewport(viewportOf(sizes[0]));
+    await page.goto(teacher, {waitUntil: 'load'});
+    const links = await page.$$eval('main a', anchors => anchors.map(anchor => ({
+      text: anchor.textContent, href: anchor.href, search: new URL(anchor.href).search})));
+    if (links.length === 0)
+      failures.push(`teacher ${where}: the teacher's page has no links`);
+    for (const [index, link] of links.entries()) {
+      if (index > 0)
+        await page.goto(teacher, {waitUntil: 'load'});
+      const title = titleAt(link.search);
+      const box = await (await page.$(`main li:nth-child(${index + 1}) a`)).boundingBox();
+      const step = `teacher-${where}-${link.search.replace(/[^a-z0-9]+/g, '-').replace(/^-|-$/g, '')}`;
+      try {
+        await startMenu(page, step, async () => {
+          await page.screenshot({path: join(options.out, `${name}-teacher-${where}.png`)});
+          await Promise.all([page.waitForNavigation({waitUntil: 'load'}),
+                             page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2)]);
+        }, title);
+        figures.teacher.push(`${where}: "${link.text}" (${link.search}) opens "${title}"`);
+      } catch (error) {
+        failures.push(`teacher ${where}: "${link.text}": ${error.message}`);
+      }
+    }
+    // An address the program does not know: a line, the same links, and no program.
+    const refused = where === 'served' ? `${url}?entro=98` : `${pathToFileURL(join(folder, basename(options.single))).href}?entro=98`;
+    await page.goto(refused, {waitUntil: 'load'});
+    const answer = await page.waitForFunction(() => {
+      const status = document.getElementById('status');
+      return status?.hasAttribute('data-refused') && !status.hidden && {
+        line: document.getElementById('message').textContent,
+        links: [...document.querySelectorAll('#choices a')].map(anchor => new URL(anchor.href).search),
+        windows: [...document.querySelectorAll('*')].filter(host => host.shadowRoot).flatMap(
+          host => [...host.shadowRoot.querySelectorAll('.qt-window canvas')]).filter(canvas => canvas.getClientRects().length).length,
+      };
+    }, {timeout, polling: 100}).then(handle => handle.jsonValue(), error => ({failed: error.message.split('\n')[0]}));
+    await page.screenshot({path: join(options.out, `${name}-teacher-${where}-refused.png`)});
+    figures.teacher.push(`${where}: ?entro=98 answers "${answer.line}" with ${answer.links?.length} links`);
+    if (answer.failed || !answer.line.includes('entro=98') || answer.windows !== 0 ||
+        answer.links.join(' ') !== links.map(link => link.search).join(' '))
+      failures.push(`teacher ${where}: ?entro=98 answered ${JSON.stringify(answer)}`);
+    await page.close();
+  }
+} catch (error) {
+  failures.push(`teacher: ${error.message}`);
 }
 
 // --- The walks with a finger: served at each size, served and resized half-way, the single file at
@@ -292,6 +369,8 @@ console.log(`   ${figures.browser}
    updated:                 ${figures.update ?? 'not reached'}
    home screen:             ${figures.installable ?? 'not asked of this browser'}
    single file, file://:    start menu after ${seconds(figures.fileSeconds)}
+   offline with a choice:   ${figures.offlineChoice ?? 'not reached'}
+   teacher's page:          ${(figures.teacher ?? []).join('\n                            ') || 'not reached'}
    walks with a finger:     ${(figures.walks ?? []).map(walk => `${walk.walk} ${walk.failed ? 'FAILED' : `passed (${walk.seconds.toFixed(1)} s)`}`).join(', ') || 'none'}`);
 for (const failure of failures)
   console.log(`   FAILED: ${failure}`);
