@@ -102,7 +102,7 @@ std::string decoded(std::string_view part) {
 
 std::string queryRefusal(std::string_view part) {
     return "L'indirizzo chiede " + quoted(part) + ", che Abacolo non conosce: si può scegliere " +
-           rangeValues("entro=") + ", e cambio=no.";
+           rangeValues("entro=") + " e cambio=no, oppure uno di questi collegamenti.";
 }
 
 } // namespace

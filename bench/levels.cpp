@@ -39,7 +39,7 @@ struct Operation {
     const char* name;
     const char* numbers; // the names of the numbers drawn, then of the result
     std::vector<int> (*draw)(Generator&, const Level&);
-    int drawn;              // numbers drawn in each pass
+    int drawn;               // numbers drawn in each pass
     bool twoDigitMultiplier; // offered only where the range allows it
 };
 
@@ -100,7 +100,8 @@ int main(int argc, char* argv[]) {
                         largest[n] = std::max(largest[n], numbers[n]);
                     }
                 }
-                const std::chrono::duration<double, std::nano> spent = std::chrono::steady_clock::now() - start;
+                const std::chrono::duration<double, std::nano> spent =
+                    std::chrono::steady_clock::now() - start;
                 const auto joined = [](const std::vector<int>& values) {
                     std::string text;
                     for (int value : values)

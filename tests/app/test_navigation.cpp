@@ -235,7 +235,10 @@ private slots:
         QFETCH(QString, title);
         QFETCH(bool, twoDigits);
         TestProgram t;
-        t.program.setLevel({range == 99 ? Range::upTo99 : range == 999 ? Range::upTo999 : Range::upTo9999, carrying});
+        t.program.setLevel({range == 99    ? Range::upTo99
+                            : range == 999 ? Range::upTo999
+                                           : Range::upTo9999,
+                            carrying});
         t.program.start();
         QCOMPARE(t.program.frminizio().windowTitle(), title);
         QCOMPARE(t.seam.titles.value(0), title);

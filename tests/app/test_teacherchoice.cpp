@@ -61,7 +61,8 @@ private slots:
     void commandLine_data() {
         addColumns();
         const auto run = [](const char* given, int range, bool carrying) {
-            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying << QString();
+            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying
+                                 << QString();
         };
         const auto refusal = [](const char* given, const char* named) {
             QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Refused << 0 << false
@@ -96,7 +97,8 @@ private slots:
     void pageAddress_data() {
         addColumns();
         const auto run = [](const char* given, int range, bool carrying) {
-            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying << QString();
+            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying
+                                 << QString();
         };
         const auto refusal = [](const char* given, const char* named) {
             QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Refused << 0 << false

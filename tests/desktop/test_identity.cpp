@@ -77,7 +77,8 @@ private slots:
     }
 
     void desktopEntryMatchesTheInstalledIcon() {
-        const QString entry = readFile(QStringLiteral(ABACOLO_CONFIGURED_RESOURCES "/it.abacolo.Abacolo.desktop"));
+        const QString entry =
+            readFile(QStringLiteral(ABACOLO_CONFIGURED_RESOURCES "/it.abacolo.Abacolo.desktop"));
         QVERIFY(entry.contains(QStringLiteral("\nName=Abacolo\n")));
         QVERIFY(entry.contains(QStringLiteral("\nIcon=%1\n").arg(QString::fromLatin1(desktopId))));
         QVERIFY(entry.contains(QStringLiteral("\nCategories=Education;Math;Qt;\n")));

@@ -95,7 +95,10 @@ struct Cell {
 };
 
 Cell cellOf(const QString& operation, int range, bool carrying) {
-    const Level level{range == 99 ? Range::upTo99 : range == 999 ? Range::upTo999 : Range::upTo9999, carrying};
+    const Level level{range == 99    ? Range::upTo99
+                      : range == 999 ? Range::upTo999
+                                     : Range::upTo9999,
+                      carrying};
     const int limit = limitOf(range);
     const auto r = static_cast<float>(range);
     if (operation == u"addition") {
@@ -110,13 +113,14 @@ Cell cellOf(const QString& operation, int range, bool carrying) {
                 {0, 0, 0}};
     }
     if (operation == u"subtraction") {
-        return {{r, r},
-                [=](const Numbers& n) { return n[0] > n[1] && (carrying || !subtractionBorrows(n[0], n[1])); },
-                [=](Generator& g) {
-                    const auto p = subtraction::draw(g, level);
-                    return Numbers{p.first, p.second};
-                },
-                {1, 0}};
+        return {
+            {r, r},
+            [=](const Numbers& n) { return n[0] > n[1] && (carrying || !subtractionBorrows(n[0], n[1])); },
+            [=](Generator& g) {
+                const auto p = subtraction::draw(g, level);
+                return Numbers{p.first, p.second};
+            },
+            {1, 0}};
     }
     if (operation == u"multiplication") {
         const int smallest = range == 9999 ? 101 : 11;
@@ -237,7 +241,8 @@ private slots:
             const bool kept = cell.draw(generator) == numbers;
             if (kept != cell.admitted(numbers))
                 QFAIL(qPrintable(textOf(numbers) +
-                                 QString::fromLatin1(kept ? " is kept, and the rule refuses it" : " is refused, and the rule admits it")));
+                                 QString::fromLatin1(kept ? " is kept, and the rule refuses it"
+                                                          : " is refused, and the rule admits it")));
             admitted += kept ? 1 : 0;
             // The next candidate, the last number fastest.
             std::size_t i = numbers.size();

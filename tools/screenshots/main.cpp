@@ -14,8 +14,8 @@
 //   abacolo_screenshots --title QUERY
 //       the start menu's title at the teacher's choice of a page address ("?entro=99&cambio=no")
 #include "app/chooser.h"
-#include "app/teacherchoice.h"
 #include "app/startmenu.h"
+#include "app/teacherchoice.h"
 #include "exercises/addition/screen.h"
 #include "exercises/division/problem.h"
 #include "exercises/division/screen.h"
