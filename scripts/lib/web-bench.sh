@@ -30,7 +30,7 @@ done
 # bare window in the program's place, with the same compressed copies.
 rm -rf "$FLOOR"
 mkdir -p "$FLOOR/icons" "$OUT"
-cp "$DIST/qtloader.js" "$DIST/manifest.webmanifest" "$FLOOR/"
+cp "$DIST/qtloader.js" "$DIST/manifest.webmanifest" "$DIST/insegnanti.html" "$FLOOR/"
 cp "$DIST/icons/"*.png "$FLOOR/icons/"
 cp "$WEB_BUILD/bench/$BARE.js" "$WEB_BUILD/bench/$BARE.wasm" "$FLOOR/"
 sed -e "s/\"abacolo\.js\"/\"$BARE.js\"/" -e "s/window\.abacolo_entry/window.${BARE}_entry/" \
