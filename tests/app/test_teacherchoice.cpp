@@ -74,8 +74,9 @@ private slots:
         run("--entro 9999", 9999, true);
         run("--senza-cambio", 9999, false);
         run("--senza-cambio --entro 99", 99, false);
-        QTest::newRow("--help") << u"--entro 98 --help"_qs << Outcome::Help << 0 << true << QString();
-        QTest::newRow("-h") << u"-h"_qs << Outcome::Help << 0 << true << QString();
+        QTest::newRow("--help") << QStringLiteral("--entro 98 --help") << Outcome::Help << 0 << true
+                                << QString();
+        QTest::newRow("-h") << QStringLiteral("-h") << Outcome::Help << 0 << true << QString();
         refusal("--entro 98", "«98»");
         refusal("--entro 9.999", "«9.999»");
         refusal("--entro=", "«»");
