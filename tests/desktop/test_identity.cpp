@@ -20,10 +20,6 @@ QString readFile(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-QString readResource(const QString& name) {
-    return readFile(QStringLiteral(ABACOLO_RESOURCES "/") + name);
-}
-
 } // namespace
 
 class IdentityTest : public QObject {
