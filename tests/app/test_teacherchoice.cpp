@@ -25,6 +25,15 @@ void addColumns() {
     QTest::addColumn<QString>("named"); // for a refusal: what its line must quote
 }
 
+// A row that starts a run at `range` with or without carrying, and one refused naming `named`.
+void run(const char* given, int range, bool carrying) {
+    QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying << QString();
+}
+void refusal(const char* given, const char* named) {
+    QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Refused << 0 << false
+                         << QString::fromUtf8(named);
+}
+
 Range rangeOf(int value) {
     return value == 99 ? Range::upTo99 : value == 999 ? Range::upTo999 : Range::upTo9999;
 }
@@ -60,14 +69,6 @@ class TeacherChoiceTest : public QObject {
 private slots:
     void commandLine_data() {
         addColumns();
-        const auto run = [](const char* given, int range, bool carrying) {
-            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying
-                                 << QString();
-        };
-        const auto refusal = [](const char* given, const char* named) {
-            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Refused << 0 << false
-                                 << QString::fromUtf8(named);
-        };
         run("", 9999, true);
         run("--entro 99", 99, true);
         run("--entro=999", 999, true);
@@ -97,14 +98,6 @@ private slots:
 
     void pageAddress_data() {
         addColumns();
-        const auto run = [](const char* given, int range, bool carrying) {
-            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Run << range << carrying
-                                 << QString();
-        };
-        const auto refusal = [](const char* given, const char* named) {
-            QTest::newRow(given) << QString::fromUtf8(given) << Outcome::Refused << 0 << false
-                                 << QString::fromUtf8(named);
-        };
         run("", 9999, true);
         run("?", 9999, true);
         run("?entro=99&cambio=no", 99, false);
