@@ -4,10 +4,10 @@
 #include "app/identity.h"
 #include "app/launch.h"
 #include "app/program.h"
+#include "runtime/platform.h"
 #include "runtime/qtseam.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QPixmapCache>
 
 int main(int argc, char* argv[]) {
@@ -25,22 +25,13 @@ int main(int argc, char* argv[]) {
     // visible screen on the way to another must not.
     QApplication::setQuitOnLastWindowClosed(false);
 
-#ifdef Q_OS_WASM
-    // The toolkit's own face (buttons without a face of their own) is 12 points in the browser; on the
-    // desktop, where the screens were drawn, it is 9.
-    constexpr int desktopPoints = 9;
-    QFont font = QApplication::font();
-    font.setPointSize(desktopPoints);
-    QApplication::setFont(font);
-#endif
+    abacolo::platform::prepareApplication();
 
     abacolo::QtSeam seam;
     abacolo::Program program(seam);
     program.setLevel(*launch.level);
-#ifdef Q_OS_WASM
-    // In the browser the page is the program: every screen fills it as in full screen.
-    program.setFullScreen(true);
-#endif
+    if (abacolo::platform::fillsThePage())
+        program.setFullScreen(true);
     program.start();
     const int status = QApplication::exec();
     // Screens closed by "&Esci" are deleted once the event loop has let go of them.

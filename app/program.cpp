@@ -8,6 +8,7 @@
 #include "runtime/designpalette.h"
 #include "runtime/fonts.h"
 #include "runtime/picture.h"
+#include "runtime/platform.h"
 #include "score/scorescreen.h"
 
 #include <QApplication>
@@ -32,12 +33,9 @@ Program::Program(ScreenSeam& seam) : Registry(seam) {
     installFontSubstitutions();
     installAccessibleInterfaces();
     installDesignPalette();
-    // One icon for every window, read once: each screen shows the program's. In the browser the page
-    // carries the icon (the tab's, the home screen's) and a screen that fills the page has no title bar
-    // to show one: reading and scaling it there would only delay the start.
-#ifndef Q_OS_WASM
-    QApplication::setWindowIcon(windowIcon());
-#endif
+    // One icon for every window, read once: each screen shows the program's.
+    if (platform::showsWindowIcon())
+        QApplication::setWindowIcon(windowIcon());
     setFactory(ScreenId::frminizio, factoryOf<StartMenu>());
     setFactory(ScreenId::frmscelta, factoryOf<Chooser>());
     for (const Exercise& exercise : exercises)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/fonts.h"
+#include "runtime/platform.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -24,13 +25,8 @@ void registerEmbeddedFaces() {
 } // namespace
 
 void installFontSubstitutions() {
-    // On the desktop the faces are there before any window asks for a font (under Wine the toolkit's
-    // own face may be Liberation Sans). In the browser reading them is a large part of the start, and
-    // the start menu names no face (its one caption is in the toolkit's own face, which the browser's
-    // Qt carries itself): they are read when the first control that names a face is built.
-#ifndef Q_OS_WASM
-    registerEmbeddedFaces();
-#endif
+    if (platform::readsFacesAtStart())
+        registerEmbeddedFaces();
     // "Abacolo Sans" is the browser's Liberation Sans, reduced to the letters the program shows.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),

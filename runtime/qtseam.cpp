@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/qtseam.h"
 
-#ifdef Q_OS_WASM
-#include "runtime/webpage.h"
-#endif
-
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -28,9 +24,6 @@ QRect qtDisplayOf(const QWidget& window) {
 }
 
 QtSeam::QtSeam() {
-#ifdef Q_OS_WASM
-    web::preparePage();
-#endif
     for (QScreen* screen : QGuiApplication::screens())
         watch(screen);
     QObject::connect(qGuiApp, &QGuiApplication::screenAdded, &m_watch,
@@ -56,30 +49,5 @@ void QtSeam::watch(QScreen* screen) {
 void QtSeam::beep() {
     m_alert.play();
 }
-
-#ifdef Q_OS_WASM
-// A page cannot close its browser's tab: the program ends, its screens gone, and the page says so with
-// a button that starts it again.
-void QtSeam::endProgram() {
-    web::showEnded();
-}
-
-void QtSeam::announce(const QString& text) {
-    web::announce(text);
-}
-
-void QtSeam::titleShown(const QString& title) {
-    web::setTitle(title);
-}
-
-bool QtSeam::takeFullScreenKey() {
-    web::toggleBrowserFullScreen();
-    return true;
-}
-#else
-void QtSeam::endProgram() {
-    QCoreApplication::exit(0);
-}
-#endif
 
 } // namespace abacolo

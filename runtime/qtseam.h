@@ -25,11 +25,11 @@ public:
     void endProgram() override;
     QList<QRect> displays() const override { return qtDisplays(); }
     QRect displayOf(const QWidget& window) const override { return qtDisplayOf(window); }
-#ifdef Q_OS_WASM
+    // Each platform's own (qtseam_desktop.cpp, qtseam_web.cpp): the desktop ends the event loop and
+    // leaves the rest to the windows; the browser's page is told.
     void announce(const QString& text) override;
     void titleShown(const QString& title) override;
     bool takeFullScreenKey() override;
-#endif
 
 private:
     // Follows the display's size from now on.

@@ -4,6 +4,7 @@
 #include "runtime/digitpad.h"
 #include "runtime/formbuilder.h"
 #include "runtime/picture.h"
+#include "runtime/platform.h"
 #include "runtime/screenseam.h"
 
 #include <QAbstractButton>
@@ -216,12 +217,7 @@ void Screen::showScreen() {
             }
         }
     }
-#ifdef Q_OS_WASM
-    // Every widget shown has asked to be repainted later. In the browser the page's next frame comes
-    // before those requests would be taken, and paints the whole screen; taken now, they are met by
-    // that frame, instead of painting the screen a second time right after it.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-#endif
+    platform::screenShown();
 }
 
 void Screen::hideScreen() {

@@ -1,26 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The warning sound on Linux: the sound theme's alert through libcanberra, on a thread of its own.
 #include "runtime/alertsound.h"
+#include "runtime/feedback.h"
 
 #include <QApplication>
 #include <QMetaObject>
-
-#ifdef Q_OS_WASM
-#include "runtime/webpage.h"
-#endif
-
-#ifdef ABACOLO_HAVE_CANBERRA
-#include "runtime/feedback.h"
 
 #include <canberra.h>
 
 #include <condition_variable>
 #include <mutex>
 #include <thread>
-#endif
 
 namespace abacolo {
-
-#ifdef ABACOLO_HAVE_CANBERRA
 
 namespace {
 
@@ -117,25 +109,5 @@ void AlertSound::play() {
     ++m_player->pending;
     m_player->wake.notify_one();
 }
-
-#else
-
-struct AlertSound::Player {};
-
-AlertSound::AlertSound() = default;
-AlertSound::~AlertSound() = default;
-
-#ifdef Q_OS_WASM
-// In the browser, a tone of the page's own: the toolkit's beep is silent there.
-void AlertSound::play() {
-    web::playTone();
-}
-#else
-void AlertSound::play() {
-    QApplication::beep();
-}
-#endif
-
-#endif
 
 } // namespace abacolo
