@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The service worker of Abacolo's page: after a first visit it keeps the page's files, so that the
 // program opens and works with the network cut. The files are kept under the program's version and
-// their digest: an update of the page installs a new set and removes the old one. scripts/web writes
-// the name and the list of files in place of the placeholders.
+// their digest: an update of the page installs a new set and removes the old one. cmake/site.cmake
+// writes the name and the list of files in place of the placeholders.
 'use strict';
 const CACHE = 'abacolo-@CACHE_VERSION@';
 const FILES = [@CACHE_FILES@];

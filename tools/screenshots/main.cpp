@@ -8,7 +8,9 @@
 //       text file that receives the face serving each font the screens ask for
 //   abacolo_screenshots --where WIDTHxHEIGHT
 //       for every screen in full screen on a display of that size, where each named control's centre
-//       lies ("SCREEN CONTROL X Y", in display pixels); the score screen's also once computed
+//       lies ("SCREEN CONTROL X Y", in display pixels); the score screen's also once computed; each
+//       screen's title ("title SCREEN TEXT"); and the tour that opens every screen (tour.h), a step a
+//       line ("tour SCREEN CONTROL NEXT PHOTO", "-" where nothing is photographed)
 //   abacolo_screenshots --where window
 //       the same at the designed size in a window, in the window's pixels
 //   abacolo_screenshots --title QUERY
@@ -22,6 +24,7 @@
 #include "exercises/exercisescreen.h"
 #include "score/scorescreen.h"
 #include "support/recorder.h"
+#include "tour.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -102,8 +105,12 @@ int printWhere(const QString& size) {
             t.program.frmpunteggio().cmdcalcola_Click();
             tell();
         }
+        std::printf("title %s %s\n", screenName(id), qPrintable(screen.windowTitle()));
         screen.hideScreen();
     }
+    for (const TourStep& step : tour)
+        std::printf("tour %s %s %s %s\n", screenName(step.screen), step.control, screenName(step.next),
+                    step.photo != nullptr ? step.photo : "-");
     return 0;
 }
 

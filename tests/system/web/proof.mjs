@@ -19,7 +19,7 @@
 // and writes the page's console beside it; the figures go to OUT/BROWSER.json. A first visit that sends
 // more than the limit fails, and so does any check of a walk.
 //   node proof.mjs --browser chromium|firefox --dist DIR --single FILE --teacher-file FILE --out DIR
-//                  --where TOOL --start-menu-title TITLE [--sizes 1280x800,1920x1080,1080x1920]
+//                  --where TOOL [--sizes 1280x800,1920x1080,1080x1920]
 //                  [--resize 1280x800:1080x1920] [--first-visit-limit BYTES] [--timeout-ms 120000]
 // TOOL is the screen renderer (abacolo_screenshots), which says where the controls lie at each size.
 import {execFileSync} from 'node:child_process';
@@ -30,6 +30,7 @@ import {pathToFileURL} from 'node:url';
 import {parseArgs} from 'node:util';
 import puppeteer from 'puppeteer-core';
 import {serve} from './server.mjs';
+import {namesAt} from './names.mjs';
 import {listenToPage, touchWalk, viewportOf, windowShown} from './walk.mjs';
 
 const BROWSERS = {
@@ -50,7 +51,6 @@ const {values: options} = parseArgs({
     'teacher-file': {type: 'string'},
     out: {type: 'string'},
     where: {type: 'string'},
-    'start-menu-title': {type: 'string'},
     sizes: {type: 'string', default: '1280x800,1920x1080,1080x1920'},
     resize: {type: 'string', default: '1280x800:1080x1920'},
     'timeout-ms': {type: 'string', default: '120000'},
@@ -58,16 +58,15 @@ const {values: options} = parseArgs({
   },
 });
 const settings = BROWSERS[options.browser];
-if (!settings || !options.dist || !options.single || !options['teacher-file'] || !options.out || !options.where ||
-    !options['start-menu-title']) {
-  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --teacher-file FILE --out DIR --where TOOL --start-menu-title TITLE');
+if (!settings || !options.dist || !options.single || !options['teacher-file'] || !options.out || !options.where) {
+  console.error('usage: node proof.mjs --browser chromium|firefox --dist DIR --single FILE --teacher-file FILE --out DIR --where TOOL');
   process.exit(2);
 }
 const timeout = Number(options['timeout-ms']);
 mkdirSync(options.out, {recursive: true});
 const name = options.browser;
-const START_MENU_TITLE = options['start-menu-title'];
 const sizes = options.sizes.split(',');
+const START_MENU_TITLE = namesAt(options.where, sizes[0]).titles.get('frminizio');
 const resize = options.resize ? options.resize.split(':') : null;
 
 // The time since navigation once two more frames are drawn.
@@ -332,7 +331,7 @@ try {
     try {
       await page.evaluateOnNewDocument(listenToPage);
       await touchWalk({page, url: walk.url, size: walk.size, resizeTo: walk.resizeTo, whereTool: options.where,
-                       startMenuTitle: START_MENU_TITLE, out: options.out, log, tree: name === 'chromium',
+                       out: options.out, log, tree: name === 'chromium',
                        prefix: `${name}-${walk.page}${walk.resizeTo ? '-resized' : ''}`});
       figures.walks.push({walk: label, seconds: (Date.now() - started) / 1000, steps});
     } catch (error) {

@@ -4,7 +4,7 @@
 (file://) with no server: the page of build-web/dist/ with Qt's loader and the program's script written
 into it, the program's wasm gzip-compressed and in base64 in an element the page unpacks itself, and
 the icon as a data address. The manifest and the service worker stay out: a file has no use for them.
-    web-single.py DIST_DIR OUTPUT.html"""
+    single-file.py DIST_DIR OUTPUT.html [LIMIT]   (fails when the file weighs more than LIMIT bytes)"""
 import base64
 import gzip
 import re
@@ -31,7 +31,7 @@ def replace_once(page: str, old: str, new: str) -> str:
 
 
 def main() -> None:
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         sys.exit(__doc__)
     dist, output = Path(sys.argv[1]), Path(sys.argv[2])
     page = (dist / "index.html").read_text(encoding="utf-8")
@@ -48,6 +48,10 @@ def main() -> None:
     page = replace_once(page, '<script src="abacolo.js"></script>',
                         script((dist / "abacolo.js").read_text(encoding="utf-8")))
     output.write_text(page, encoding="utf-8")
+    size = output.stat().st_size
+    print(f"{output}: {size} bytes")
+    if len(sys.argv) == 4 and size > int(sys.argv[3]):
+        sys.exit(f"single-file.py: {output} weighs {size} bytes, more than {sys.argv[3]}")
 
 
 if __name__ == "__main__":

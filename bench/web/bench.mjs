@@ -30,10 +30,10 @@ import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {parseArgs} from 'node:util';
 import puppeteer from 'puppeteer-core';
+import {namesOf} from './names.mjs';
 import {serve} from './server.mjs';
 import {windowShown} from './walk.mjs';
 
-const START_MENU_TITLE = 'Metto in colonna e calcolo entro il 9.999';
 const FLOOR_TITLE = 'Finestra con pulsante';
 const CHROMIUM = {
   executablePath: '/usr/lib/chromium/chromium',
@@ -70,13 +70,10 @@ const ratioTarget = Number(options['ratio-target']);
 const viewport = {width: Number(options.width), height: Number(options.height)};
 mkdirSync(options.out, {recursive: true});
 
-// "SCREEN CONTROL X Y" lines of the screen renderer: the centre of each control in full screen.
-const places = new Map();
-for (const line of readFileSync(options.where, 'utf8').split('\n')) {
-  const [screen, control, x, y] = line.trim().split(/\s+/);
-  if (y !== undefined)
-    places.set(`${screen} ${control}`, {x: Number(x), y: Number(y)});
-}
+// Where each control lies in full screen, the screens' titles and the tour, as the screen renderer
+// says (abacolo_screenshots --where WIDTHxHEIGHT, written to FILE).
+const {places, titles, tour: steps} = namesOf(readFileSync(options.where, 'utf8'));
+const START_MENU_TITLE = titles.get('frminizio');
 
 // Put into every document before its own scripts: at each frame, looks for a window of Qt's screen
 // (in a shadow tree of the page) carrying the title and showing its canvas; two frames later the
@@ -242,24 +239,15 @@ async function press(page, screen, control, title) {
   await twoFrames(page);
 }
 
-// Every screen once: the addition and its score, computed (which reads every exercise's record), the
-// chooser and both multiplications, the subtraction and the division, each left by its own button.
+// Every screen once, along the program's tour: a press, then the next screen drawn (the score,
+// computed, stays the score screen).
 async function tour(page) {
-  const menu = START_MENU_TITLE;
-  await press(page, 'frminizio', 'cmdadd', 'Addizioni in colonna');
-  await press(page, 'frmaddizioni', 'cmdpunteggio', 'Punteggio');
-  await click(page, 'frmpunteggio', 'cmdcalcola');
-  await press(page, 'frmpunteggio', 'cmdok', menu);
-  await press(page, 'frminizio', 'cmdmolt', 'Moltiplicazioni');
-  await press(page, 'frmscelta', 'cmd1', 'Moltiplicazioni in colonna con 1 cifra al moltiplicatore');
-  await press(page, 'frmmoltiplicazioni', 'cmdfine', menu);
-  await press(page, 'frminizio', 'cmdmolt', 'Moltiplicazioni');
-  await press(page, 'frmscelta', 'cmd2', 'Moltiplicazioni in colonna con 2 cifre al moltiplicatore');
-  await press(page, 'frmmoltiplicazioni2', 'cmdfine', menu);
-  await press(page, 'frminizio', 'cmdsott', 'Sottrazioni in colonna');
-  await press(page, 'frmsottrazioni', 'cmdfine', menu);
-  await press(page, 'frminizio', 'cmddiv', 'Divisioni in colonna');
-  await press(page, 'frmdivisioni', 'cmdfine', menu);
+  for (const step of steps) {
+    if (step.next === step.screen)
+      await click(page, step.screen, step.control);
+    else
+      await press(page, step.screen, step.control, titles.get(step.next));
+  }
 }
 
 async function memory(site, walk) {

@@ -1,39 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package of Abacolo, installs it on this machine and proves that the installed
-# program starts: its start menu appears on a virtual display.
-#   scripts/package [--photograph FILE]
+# Builds the Debian package of Abacolo with its preset (a release build without tests, in
+# build-package/), checks it with lintian, installs it on this machine and proves that the installed
+# program starts: its start menu appears on a virtual display, with its window icon. A CTest test of
+# the label system (tests/system/CMakeLists.txt); it installs the package, so it runs as root.
+#   package.sh [--photograph FILE]
 # --photograph FILE also photographs the installed program's start menu in a window manager that draws
 # the window's icon in its title bar (Openbox), into FILE (PNG).
-. "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+HERE="$ROOT/tests/system"
 PHOTO=""
 if [ "${1:-}" = "--photograph" ] && [ -n "${2:-}" ]; then
   PHOTO=$(realpath -m "$2")
 elif [ $# -gt 0 ]; then
-  echo "usage: scripts/package [--photograph FILE]" >&2
+  echo "usage: package.sh [--photograph FILE]" >&2
   exit 2
 fi
-# The package is built in a folder of its own, with no tests, as a release build.
-export ABACOLO_BUILD_DIR="${ABACOLO_PACKAGE_BUILD_DIR:-$ROOT/build-package}"
-export ABACOLO_BUILD_TYPE=Release
-export ABACOLO_CMAKE_ARGS="-DABACOLO_BUILD_TESTS=OFF"
-BUILD_DIR="$ABACOLO_BUILD_DIR"
+. "$HERE/lib/names.sh"
+names_load "$BUILD_DIR/tools/screenshots/abacolo_screenshots" window
 
-"$ROOT/scripts/setup"
-# dpkg-dev works out the package's library dependencies, lintian checks the package against Debian's
-# rules, Xvfb and xdotool watch the program start, xprop (x11-utils) reads its window icon.
-"$ROOT/scripts/ensure-packages" dpkg-dev lintian xvfb xdotool x11-utils
-[ -z "$PHOTO" ] || "$ROOT/scripts/ensure-packages" openbox imagemagick
-
-(cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
-deb=$(ls -t "$BUILD_DIR"/abacolo_*.deb | head -n 1)
+cd "$ROOT"
+cmake --workflow --preset package >/dev/null
+deb=$(ls -t "$ROOT"/build-package/abacolo_*.deb | head -n 1)
 echo "Built $deb"
 dpkg-deb --info "$deb" | sed -n 's/^ \(Package\|Version\|Depends\|Recommends\):/  \1:/p'
 # No error and no warning from lintian (it notes being run as root; that is no finding).
 # Abacolo has no web site, so its AppStream record names no homepage: from AppStream 1.0 on (Debian 13)
 # that is the record's one finding (url-homepage-missing), and lintian reports it as
 # appstream-metadata-validation-failed. That tag is let through then, and only then.
-metainfo="$ROOT/resources/it.abacolo.Abacolo.metainfo.xml"
+metainfo="$ROOT/build-package/resources/it.abacolo.Abacolo.metainfo.xml"
 suppress=()
 if ! appstreamcli validate --no-net "$metainfo" >/dev/null 2>&1 &&
   [ "$(appstreamcli validate --no-net "$metainfo" 2>&1 | grep -E '^[EW]:')" = \
@@ -53,7 +48,7 @@ for file in /usr/bin/abacolo /usr/share/applications/it.abacolo.Abacolo.desktop 
   [ -e "$file" ] || fail "missing after install: $file"
 done
 
-. "$ROOT/scripts/lib/xvfb.sh"
+. "$HERE/lib/xvfb.sh"
 xvfb_start
 if [ -n "$PHOTO" ]; then
   openbox >/dev/null 2>&1 &
@@ -65,7 +60,7 @@ fi
 /usr/bin/abacolo >/dev/null 2>&1 &
 app=$!
 xvfb_at_exit 'kill "$app" 2>/dev/null'
-if window=$(xvfb_wait_window "$(start_menu_title)" 10 "$app"); then
+if window=$(xvfb_wait_window "$(title_of frminizio)" 10 "$app"); then
   echo "The installed program started and shows its start menu."
   # The window icon that a window manager or a task bar shows, in the sizes the window offers.
   sizes=$(xprop -id "$window" -notype _NET_WM_ICON |
@@ -73,7 +68,7 @@ if window=$(xvfb_wait_window "$(start_menu_title)" 10 "$app"); then
   [ -n "$sizes" ] || fail "the start menu has no window icon"
   echo "Its window icon: $sizes pixels."
   if [ -n "$PHOTO" ]; then
-    . "$ROOT/scripts/lib/fullscreen-tour.sh"
+    . "$HERE/lib/tour.sh"
     mkdir -p "$(dirname "$PHOTO")"
     tour_photograph "$PHOTO"
   fi

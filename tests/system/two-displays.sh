@@ -11,22 +11,19 @@
 #   - the board unplugged in full screen leaves the program at its designed size, centred on the laptop;
 #   - on the laptop alone, three round trips leave the start menu where it was centred at the start.
 # Prints every position it measures and, where ImageMagick's import is installed, photographs the two
-# displays into build/second-display/.
-#   scripts/second-display
-. "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+# displays into BUILD/second-display/. A CTest test of the label system (tests/system/CMakeLists.txt),
+# run on the build ABACOLO_BUILD_DIR names.
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+HERE="$ROOT/tests/system"
 LAPTOP=1280x800+0+0
 BOARD=1920x1080+1280+0
 WAIT_SECONDS=60 # the longest wait for a window or a window's move (a busy machine is slow)
-START_MENU_TITLE=$(start_menu_title)
-ADDITION_TITLE="Addizioni in colonna"
+. "$HERE/lib/names.sh"
+names_load "$BUILD_DIR/tools/screenshots/abacolo_screenshots" window
+START_MENU_TITLE=$(title_of frminizio)
+ADDITION_TITLE=$(title_of frmaddizioni)
 
-if [ "${ABACOLO_NO_SETUP:-}" != 1 ]; then
-  "$ROOT/scripts/setup" abacolo
-  "$ROOT/scripts/ensure-packages" xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils \
-    openbox xdotool imagemagick
-fi
-
-. "$ROOT/scripts/lib/xvfb.sh"
+. "$HERE/lib/xvfb.sh"
 proof="$BUILD_DIR/second-display"
 mkdir -p "$proof"
 xorg_dummy_start "$LAPTOP" "$BOARD" || fail "the X server with two displays did not start"
@@ -165,4 +162,4 @@ for trip in 2 3 4; do
   echo "  round trip $trip: frame at $(frame_of "$menu")"
   [ "$(frame_of "$menu")" = "$first" ] || fail "round trip $trip moved the start menu on one display"
 done
-echo "scripts/second-display: passed (photographs in $proof)"
+echo "two-displays.sh: passed (photographs in $proof)"

@@ -7,11 +7,9 @@
 // in the browser hears (the page's live region, and in chromium the live region as the accessibility
 // tree holds it), the page's title and the tones the page played, photographs the screen, and stops
 // at the first thing that is not as a pupil should find it.
-import {execFileSync} from 'node:child_process';
 import {join} from 'node:path';
+import {namesAt} from './names.mjs';
 
-export const ADDITION_TITLE = 'Addizioni in colonna';
-export const SCORE_TITLE = 'Punteggio';
 const LIVE_REGION = 'abacolo-annunci';
 const WRONG = 'Sbagliato! Ripeti';
 const RIGHT = 'Complimenti! Vai avanti';
@@ -25,27 +23,6 @@ const OPERATION = /^(\d+) \+ (\d+) \+ (\d+)$/;
 const RESULT_BOXES = ['txturis', 'txtdaris', 'txthris', 'txtkris'];
 // How long the page may take to answer a tap (a screen to open, the live region to change).
 const ANSWER_MS = 20000;
-
-// Where every named control of every screen lies in full screen on a display of SIZE ("1280x800"),
-// as the program says: {SCREEN: {CONTROL: {x, y}}}.
-const placesBySize = new Map();
-export function placesAt(whereTool, size) {
-  if (!placesBySize.has(size)) {
-    const output = execFileSync(whereTool, ['--where', size], {
-      encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'], env: {...process.env, QT_QPA_PLATFORM: 'offscreen'},
-    });
-    const places = {};
-    for (const line of output.split('\n')) {
-      const [screen, control, x, y] = line.trim().split(/\s+/);
-      if (y !== undefined)
-        (places[screen] ??= {})[control] = {x: Number(x), y: Number(y)};
-    }
-    if (!places.frminizio?.cmdadd || !places.frmaddizioni?.pad0 || !places.frmpunteggio?.cmdok)
-      throw new Error(`${whereTool} --where ${size} told no places of the start menu, the addition or the score`);
-    placesBySize.set(size, places);
-  }
-  return placesBySize.get(size);
-}
 
 export const viewportOf = size => {
   const [width, height] = size.split('x').map(Number);
@@ -152,8 +129,10 @@ const sleep = ms => new Promise(done => setTimeout(done, ms));
 // of the walk is tapped at the places of that size. Each step is photographed into OUT as
 // PREFIX-SIZE-NN-STEP.png and written to LOG; the first failing check throws. TREE: read the live
 // region also from chromium's accessibility tree.
-export async function touchWalk({page, url, size, resizeTo, whereTool, startMenuTitle, out, prefix, log, tree}) {
-  let places = placesAt(whereTool, size);
+export async function touchWalk({page, url, size, resizeTo, whereTool, out, prefix, log, tree}) {
+  let {places, titles} = namesAt(whereTool, size);
+  const [startMenuTitle, additionTitle, scoreTitle] = ['frminizio', 'frmaddizioni', 'frmpunteggio'].map(
+    screen => titles.get(screen));
   let viewport = viewportOf(size);
   let stepNumber = 0;
   let saidBefore = 0;
@@ -198,7 +177,7 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     return null;
   };
   const tap = async (screen, control) => {
-    const place = places[screen]?.[control];
+    const place = places.get(`${screen} ${control}`);
     if (!place)
       throw new Error(`the program told no place of ${screen} ${control} at ${viewport.width}x${viewport.height}`);
     await page.touchscreen.tap(place.x, place.y);
@@ -241,7 +220,7 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     await step(name, state);
 
     state = await tapThenWait('addition', 'frminizio', 'cmdadd',
-                              state => screenOnView(ADDITION_TITLE, state) ?? said([OPERATION], state));
+                              state => screenOnView(additionTitle, state) ?? said([OPERATION], state));
     let [, ...addends] = OPERATION.exec(state.said.at(-1));
     // Qt's hidden text field asks no system keyboard of a touch panel.
     if (!state.inputs.length || state.inputs.some(mode => mode !== 'none'))
@@ -261,9 +240,9 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     if (resizeTo) {
       name = 'resized';
       viewport = viewportOf(resizeTo);
-      places = placesAt(whereTool, resizeTo);
+      places = namesAt(whereTool, resizeTo).places;
       await page.setViewport(viewport);
-      state = await until(state => screenOnView(ADDITION_TITLE, state));
+      state = await until(state => screenOnView(additionTitle, state));
       await step(name, state, `; from ${size} to ${resizeTo}`);
     }
 
@@ -284,10 +263,10 @@ export async function touchWalk({page, url, size, resizeTo, whereTool, startMenu
     [, ...addends] = OPERATION.exec(state.said.at(-1));
     await step(name, state, `; new problem ${addends.join(' + ')}`);
 
-    state = await tapThenWait('score', 'frmaddizioni', 'cmdpunteggio', state => screenOnView(SCORE_TITLE, state));
+    state = await tapThenWait('score', 'frmaddizioni', 'cmdpunteggio', state => screenOnView(scoreTitle, state));
     await step(name, state);
     state = await tapThenWait('score-computed', 'frmpunteggio', 'cmdcalcola',
-                              state => screenOnView(SCORE_TITLE, state) ?? said([SCORE_SENTENCE], state));
+                              state => screenOnView(scoreTitle, state) ?? said([SCORE_SENTENCE], state));
     await step(name, state);
     state = await tapThenWait('ok', 'frmpunteggio', 'cmdok', state => screenOnView(startMenuTitle, state));
     await step(name, state);

@@ -3,16 +3,21 @@
 # Does an addition with the keyboard alone under the Orca screen reader, on a virtual display, and
 # prints what Orca said: the screen's title and problem, the verdict after a wrong and after a right
 # check, the new problem, and the score with its grade. Fails if any of them was not said.
-# Orca speaks through a silent speech server (scripts/lib/silentspeech.py) that writes down every
-# utterance as it is said; each step waits for what it should make Orca say, within a bound.
-. "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
-START_MENU_TITLE=$(start_menu_title)
+# Orca speaks through a silent speech server (lib/silentspeech.py) that writes down every utterance as
+# it is said; each step waits for what it should make Orca say, within a bound. A CTest test of the
+# label system (tests/system/CMakeLists.txt), run on the build it is given.
+#   screenreader.sh     (ABACOLO_BUILD_DIR: the build with abacolo and the screen renderer)
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+HERE="$ROOT/tests/system"
 ORCA_SECONDS=30     # the longest wait for Orca to start speaking
 SPEECH_SECONDS=15   # the longest wait for an utterance
 WINDOW_SECONDS=20   # the longest wait for a window
 
-"$ROOT/scripts/setup" abacolo
-"$ROOT/scripts/ensure-packages" orca at-spi2-core python3-pyatspi dbus xvfb xdotool openbox
+. "$HERE/lib/names.sh"
+names_load "$BUILD_DIR/tools/screenshots/abacolo_screenshots" window
+START_MENU_TITLE=$(title_of frminizio)
+ADDITION_TITLE=$(title_of frmaddizioni)
+SCORE_TITLE=$(title_of frmpunteggio)
 work=$(mktemp -d)
 # ABACOLO_KEEP_LOG=1 keeps Orca's whole debug log for a closer look.
 keep_or_remove() {
@@ -20,7 +25,7 @@ keep_or_remove() {
 }
 
 # A virtual display with a private session bus, its accessibility bus, a window manager and Orca.
-. "$ROOT/scripts/lib/xvfb.sh"
+. "$HERE/lib/xvfb.sh"
 xvfb_at_exit keep_or_remove
 xvfb_start --session-bus
 xvfb_accessibility_bus
@@ -34,7 +39,7 @@ speech="$work/speech.txt"
 : >"$speech"
 openbox >/dev/null 2>&1 &
 xvfb_at_exit "kill $! 2>/dev/null"
-ABACOLO_SPEECH_LOG="$speech" PYTHONPATH="$ROOT/scripts/lib" \
+ABACOLO_SPEECH_LOG="$speech" PYTHONPATH="$HERE/lib" \
   orca --replace -u "$work/prefs" --debug-file="$work/orca.log" >/dev/null 2>&1 &
 orca=$!
 xvfb_at_exit 'kill "$orca" 2>/dev/null'
@@ -45,7 +50,7 @@ heard_after() { tail -n +"$(($1 + 1))" "$speech" | cut -d' ' -f2- | grep -qE "$2
 # A missed utterance is reported here and again, with the rest, at the end.
 wait_said() { # wait_said FROM PATTERN WHAT
   xvfb_wait_until "$SPEECH_SECONDS" heard_after "$1" "$2" ||
-    echo "scripts/screenreader: Orca did not say $3 within $SPEECH_SECONDS s" >&2
+    echo "screenreader.sh: Orca did not say $3 within $SPEECH_SECONDS s" >&2
 }
 # The number of the first utterance after FROM that matches PATTERN.
 line_of() { awk -v from="$1" -v pattern="$2" 'NR > from && $0 ~ pattern { print NR; exit }' "$speech"; }
@@ -80,7 +85,7 @@ wait_said "$n" "[0-9]+ \+ [0-9]+ \+ [0-9]+" "the addition's problem"
 t_wrong=$(clock); n=$(spoken); xdotool key alt+c
 wait_said "$n" "Sbagliato! Ripeti" "the wrong verdict"
 # A right check: the sum typed into the result row from the units, where the focus waits.
-line=$(/usr/bin/python3 "$ROOT/scripts/lib/problem.py")
+line=$(/usr/bin/python3 "$HERE/lib/problem.py")
 printf -v digits '%04d' "$((${line// /}))"
 for i in 3 2 1 0; do xdotool type "${digits:$i:1}"; key Tab; done
 t_right=$(clock); n=$(spoken); xdotool key alt+c
@@ -89,12 +94,12 @@ praise=$(line_of "$n" "Complimenti")
 wait_said "${praise:-$n}" "[0-9]+ \+ [0-9]+ \+ [0-9]+" "the new problem"
 # "&Punteggio", then "&Calcola il punteggio", then Orca's read-title command once it has caught up.
 n=$(spoken); xdotool key alt+p
-xvfb_wait_window "Punteggio" "$WINDOW_SECONDS" "$app" >/dev/null || fail "the score screen did not appear"
-wait_said "$n" "Punteggio" "the score screen's title"
+xvfb_wait_window "$SCORE_TITLE" "$WINDOW_SECONDS" "$app" >/dev/null || fail "the score screen did not appear"
+wait_said "$n" "$SCORE_TITLE" "the score screen's title"
 t_score=$(clock); n=$(spoken); xdotool key alt+c
 wait_said "$n" "Esercitati di più" "the grade"
 t_title=$(clock); n=$(spoken); xdotool key KP_Insert+KP_Enter
-wait_said "$n" "^Punteggio$" "the title on request"
+wait_said "$n" "^$SCORE_TITLE$" "the title on request"
 t_end=$(clock)
 # Orca writes its debug log in full as it ends.
 kill "$orca"; wait "$orca" 2>/dev/null || true
@@ -113,14 +118,14 @@ expect() { # expect WHAT SAID PATTERN
 # "notification", then "TEXT" with the label's description.
 note='notification[ |]'
 expect "the title, then the problem, on opening" "$(words "$t_open" "$t_wrong")" \
-  "Addizioni in colonna frame\.?\|.*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .]"
+  "$ADDITION_TITLE frame\.?\|.*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .]"
 expect "the wrong verdict, the focus in the units of the result" "$(words "$t_wrong" "$t_right")" \
   "unità, risultato text\.\|${note}Sbagliato! Ripeti[ .]"
 expect "the praise, then the new problem" "$(words "$t_right" "$t_score")" \
   "${note}Complimenti! Vai avanti[ .].*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .]"
 expect "the counts with their captions and the grade" "$(words "$t_score" "$t_title")" \
   "Risposte giuste: 1\. Risposte sbagliate: 1\. Non ci siamo\. Esercitati di più\."
-expect "the title on request" "$(words "$t_title" "$t_end")" "(^|\|)Punteggio\|"
+expect "the title on request" "$(words "$t_title" "$t_end")" "(^|\|)$SCORE_TITLE\|"
 verdict=$(said "$t_wrong" "$t_right" | grep -m1 "Sbagliato" | cut -d' ' -f1)
 [ -z "$verdict" ] ||
   echo "\"Sbagliato! Ripeti\" was said $(awk -v a="$t_wrong" -v b="$verdict" 'BEGIN { printf "%.2f", b - a }') s after the key press"
