@@ -5,7 +5,8 @@
 # page's files for use offline, and gzip and brotli copies of what gains from them. With -DFLOOR=ON it
 # makes the benchmark's floor instead: the same site around the bare Qt window in the program's place.
 #   cmake -DSITE=dir -DPAGES=dir -DPROGRAM=dir/name -DSOURCE=dir -DVERSION=v -DQT_VERSION=v
-#         -DLICENCES=name=path;... [-DFLOOR=ON] -P site.cmake
+#         -DLICENCES=name=path|... [-DFLOOR=ON] -P site.cmake
+string(REPLACE "|" ";" LICENCES "${LICENCES}")
 get_filename_component(program_name "${PROGRAM}" NAME)
 get_filename_component(program_dir "${PROGRAM}" DIRECTORY)
 file(REMOVE_RECURSE "${SITE}")

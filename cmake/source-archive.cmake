@@ -8,12 +8,13 @@
 #                     built it (.dsc and the files it lists) and the patches the build applied besides
 # where NAME is the archive's file name without .tar.xz. It then reads the archive back and fails
 # unless each of those files is in it unchanged and the Qt package matches its .dsc.
-#   cmake -DARCHIVE=... -DSOURCE=... -DQT=... -DLEGGIMI=... [-DPATCHES=a;b] -P source-archive.cmake
+#   cmake -DARCHIVE=... -DSOURCE=... -DQT=... -DLEGGIMI=... [-DPATCHES=a|b] -P source-archive.cmake
 foreach(variable ARCHIVE SOURCE QT LEGGIMI)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "source-archive.cmake needs -D${variable}=...")
     endif()
 endforeach()
+string(REPLACE "|" ";" PATCHES "${PATCHES}")
 get_filename_component(name "${ARCHIVE}" NAME)
 string(REGEX REPLACE "\\.tar\\.xz$" "" name "${name}")
 

@@ -30,7 +30,10 @@ set(site_script ${PROJECT_SOURCE_DIR}/cmake/site.cmake)
 set(site_inputs ${site_script} ${pages}/index.html ${pages}/manifest.webmanifest ${pages}/insegnanti.html
                 ${PROJECT_SOURCE_DIR}/resources/web/sw.js ${PROJECT_SOURCE_DIR}/resources/web/licenze.html)
 set(site_options -DPAGES=${pages} -DSOURCE=${PROJECT_SOURCE_DIR} -DVERSION=${PROJECT_VERSION}
-                 -DQT_VERSION=${QT_VERSION} "-DLICENCES=${licences}")
+                 -DQT_VERSION=${QT_VERSION})
+# A list would become several arguments of the command: the licences go as one, split at "|".
+list(JOIN licences "|" licences)
+list(APPEND site_options "-DLICENCES=${licences}")
 add_custom_command(OUTPUT ${site}/index.html ${site}/sw.js
     COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DPROGRAM=$<TARGET_FILE_DIR:abacolo>/abacolo ${site_options}
             -P ${site_script}

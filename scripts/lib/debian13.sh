@@ -119,7 +119,11 @@ on_debian13() {
   # One run at a time in the kept tree: a second one waits.
   exec {TREE_LOCK}>"$tree.lock"
   flock "$TREE_LOCK"
-  tree_enter "$tree" "$TREE_CACHE" "$ROOT"
+  # A work tree of git (git worktree) keeps its history elsewhere: that is mounted too.
+  local history
+  history=$(git -C "$ROOT" rev-parse --path-format=absolute --git-common-dir 2>/dev/null) || history=""
+  case "$history" in "$ROOT"/* | "") history="" ;; esac
+  tree_enter "$tree" "$TREE_CACHE" "$ROOT" ${history:+"$history"}
   trap tree_leave EXIT
   tree_run "$tree" bash -c 'cd "$0" && "$@"' "$ROOT" "$@" || status=$?
   tree_leave
