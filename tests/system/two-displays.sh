@@ -27,14 +27,22 @@ ADDITION_TITLE=$(title_of frmaddizioni)
 proof="$BUILD_DIR/second-display"
 mkdir -p "$proof"
 xorg_dummy_start "$LAPTOP" "$BOARD" || fail "the X server with two displays did not start"
-openbox >/dev/null 2>&1 &
+log="$BUILD_DIR/second-display"
+mkdir -p "$log"
+openbox >"$log/openbox.log" 2>&1 &
 # shellcheck disable=SC2034 # read by the exit hook
 wm=$!
 xvfb_at_exit 'kill "$wm" 2>/dev/null'
 # Openbox is ready once it shows a window: a window mapped while it still starts may stay unmapped.
-xmessage -title abacolo-window-manager-probe ready >/dev/null 2>&1 &
+# Openbox also names itself on the root window once it manages the display; a fresh system may take a
+# while to read its fonts the first time.
+managing() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+xvfb_wait_until "$WAIT_SECONDS" managing ||
+  { cat "$log/openbox.log" >&2; fail "Openbox did not take the display within $WAIT_SECONDS s"; }
+xmessage -title abacolo-window-manager-probe ready >"$log/probe.log" 2>&1 &
 probe=$!
-xvfb_wait_window abacolo-window-manager-probe "$WAIT_SECONDS" "$probe" >/dev/null || fail "Openbox did not start"
+xvfb_wait_window abacolo-window-manager-probe "$WAIT_SECONDS" "$probe" >/dev/null ||
+  { cat "$log/openbox.log" "$log/probe.log" >&2; fail "Openbox did not show a window within $WAIT_SECONDS s"; }
 kill "$probe" 2>/dev/null
 xvfb_wait_gone abacolo-window-manager-probe "$WAIT_SECONDS" || true
 
