@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for 64-bit Windows with Debian's mingw-w64 compilers (the posix-thread variants, which
-# Qt needs for std::thread and std::mutex). Used for the static Qt of scripts/windows-qt and for the
+# Qt needs for std::thread and std::mutex). Used for the static Qt of scripts/qt and for the
 # program itself. A Qt for Windows installed in a folder of its own is found when that folder is given
 # as ABACOLO_WINDOWS_QT.
 set(CMAKE_SYSTEM_NAME Windows)

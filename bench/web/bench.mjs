@@ -2,7 +2,7 @@
 // Times the browser's Abacolo against the floor, in Debian's chromium, headless, both served from
 // server.mjs on 127.0.0.1 with compression: the program's site (build-web/dist/) and a site of the same
 // shape around the bare Qt window with one captioned button, built with the same Qt for WebAssembly
-// (build-web/floor/, made by scripts/lib/web-bench.sh). Then the tab's memory once every screen has
+// (build-web/floor/, which the web build makes). Then the tab's memory once every screen has
 // been opened.
 //
 // Each run starts a fresh browser with a fresh profile, for the program and for the floor in turn (the

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A speech server for Orca that makes no sound: what Orca would say is written, as it is said, to the
 file named by ABACOLO_SPEECH_LOG, one utterance a line after the time in seconds since the epoch.
-scripts/screenreader waits on that file and reads it. No sound server is needed.
+tests/system/screenreader.sh waits on that file and reads it. No sound server is needed.
 Orca's speech server interface changed names within a release (Debian 13's Orca 48.1 update asks for
 get_speech_server, get_info, speak_character, speak_key_event and say_all; Debian 12's Orca 43 for
 getSpeechServer, getInfo, speakCharacter, speakKeyEvent and sayAll): both sets are answered."""

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The scripts' virtual display and their bounded waits, sourced by bench, check-release,
-# fullscreen-photos, package, screenreader, soundcheck and windows. Xvfb picks a free display itself
+# The proofs' virtual display and their bounded waits, sourced by the system tests (tests/system/*.sh),
+# scripts/bench, scripts/check-release and scripts/fullscreen-photos. Xvfb picks a free display itself
 # (-displayfd), so two runs never meet on one display; a private session bus is started when asked;
 # everything started here ends when the script exits.
 #   xvfb_start [--session-bus]        exports DISPLAY, a private XDG_RUNTIME_DIR (and the session bus's
