@@ -133,6 +133,44 @@ private slots:
         }
     }
 
+    // The window manager's frame is learnt once, from the first window it framed: moving a screen and
+    // F11 there and back leave it as it was learnt (Qt's idea of a frame is not always right while a
+    // window leaves full screen), and the screen comes back centred by that frame.
+    void frameLearntOnce() {
+        Started run;
+        Program& program = run.program;
+        QVERIFY(program.windowFrame().has_value());
+        const QMargins learnt(9, 31, 9, 9);
+        program.setWindowFrame(learnt);
+        dragOnto(board, run.menu);
+        pressF11(run.menu);
+        pressF11(run.menu);
+        QCOMPARE(program.windowFrame(), std::optional<QMargins>(learnt));
+    }
+
+    // In full screen before any window was framed, F11 out centres the screen by its outer size once
+    // the window manager frames it.
+    void fullScreenBeforeAnyFrame() {
+        QtSeam seam;
+        Program program{seam};
+        program.setFullScreen(true);
+        program.start();
+        StartMenu& menu = program.frminizio();
+        QCOMPARE(menu.geometry(), laptop);
+        QVERIFY(!program.windowFrame().has_value());
+        pressF11(menu);
+        QTRY_VERIFY(menu.frameGeometry().size() != menu.size());
+        checkCentredOn(laptop, menu);
+    }
+
+    // The display of the last screen hidden is where the next one opens when none is on view.
+    void displayOfTheLastScreenHidden() {
+        Started run;
+        dragOnto(board, run.menu);
+        run.menu.hideScreen();
+        QCOMPARE(run.program.display(), board);
+    }
+
     // Full screen on the board: every screen opens on the board, in full screen; off, a screen opened
     // next is centred on the board, and one loaded earlier on the laptop comes to the board.
     void screensOpenWhereThePupilIs() {

@@ -79,7 +79,7 @@ private slots:
     }
 
     // Every control of every screen stands where the designed screen has it, scaled and moved, and its
-    // font grows by the same factor.
+    // font and its picture (the start menu's signs) grow by the same factor.
     void everyControlScaled_data() {
         QTest::addColumn<ScreenId>("id");
         for (ScreenId id : allScreens())
@@ -96,12 +96,21 @@ private slots:
             QWidget* widget;
             QRect rect;
             double points;
+            QSize icon;
+        };
+        const auto iconOf = [](const QWidget* widget) {
+            const auto* button = qobject_cast<const QAbstractButton*>(widget);
+            return button != nullptr && !button->icon().isNull() ? button->iconSize() : QSize();
         };
         std::vector<Before> before;
         for (QWidget* widget : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (widget->objectName() != QLatin1String("digitpad"))
-                before.push_back({widget, widget->geometry(), widget->font().pointSizeF()});
+                before.push_back({widget, widget->geometry(), widget->font().pointSizeF(), iconOf(widget)});
         QVERIFY(!before.empty());
+        // The start menu's signs are pictures on buttons.
+        QCOMPARE(
+            std::count_if(before.begin(), before.end(), [](const Before& b) { return b.icon.isValid(); }),
+            std::ptrdiff_t(id == ScreenId::frminizio ? 4 : 0));
 
         t.program.setFullScreen(true);
         screen.showScreen();
@@ -121,6 +130,8 @@ private slots:
                          near(actual.right(), expected.right()) && near(actual.bottom(), expected.bottom()),
                      qPrintable(control.widget->objectName()));
             QCOMPARE(control.widget->font().pointSizeF(), control.points * fit.factor);
+            if (control.icon.isValid())
+                QCOMPARE(iconOf(control.widget), control.icon * fit.factor);
         }
     }
 
