@@ -6,6 +6,7 @@
 // browser (scripts/web) it is always the window with the button, shown full screen as the program is
 // in its page.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPushButton>
 #include <QWidget>
 
@@ -20,6 +21,9 @@ constexpr bool fillsThePage = ABACOLO_BARE_FILLS_PAGE != 0;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The browser's Qt leaves its face to the program (the program's build says so).
+    if (fillsThePage)
+        QFontDatabase::addApplicationFont(QStringLiteral(":/toolkit/DejaVuSans.ttf"));
     const bool withButton = fillsThePage || QApplication::arguments().contains(QStringLiteral("--button"));
     QWidget window;
     window.setWindowTitle(withButton ? QStringLiteral("Finestra con pulsante")

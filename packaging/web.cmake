@@ -18,6 +18,7 @@ set(licences
     GPL-3.0.txt=${PROJECT_SOURCE_DIR}/LICENSE
     Comic-Neue-OFL.txt=/usr/share/doc/fonts-comic-neue/copyright
     Liberation-Sans-OFL.txt=/usr/share/doc/fonts-liberation/copyright
+    DejaVu-Sans.txt=${ABACOLO_TOOLKIT_FACE_LICENCE}
     Qt-${Qt6_VERSION}.txt=/usr/share/doc/libqt6core6t64/copyright
     Emscripten.txt=/usr/share/doc/emscripten/copyright
     musl.txt=/usr/share/emscripten/system/lib/libc/musl/COPYRIGHT

@@ -6,7 +6,9 @@ inside it, and the whole of Liberation Sans would be about half of what the page
 own. The SIL Open Font License lets a modified face be passed on under that licence and under a
 name that is not its Reserved Font Name ("Liberation", and "Arimo" for the glyphs it came from); the
 copyright, licence and trademark notices stay in the face.
-    subset-face.py INPUT.ttf OUTPUT.ttf FAMILY"""
+DejaVu Sans, the browser toolkit's own face, keeps its name: its licence asks a new name only of a
+modified face named "Bitstream" or "Vera", and the toolkit's font database falls back to that name.
+    subset-face.py INPUT.ttf OUTPUT.ttf FAMILY     (FAMILY the face's own: the name stays)"""
 import sys
 
 from fontTools import subset
@@ -34,7 +36,7 @@ def main() -> None:
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=LETTERS)
     subsetter.subset(face)
-    for record in face["name"].names:
+    for record in face["name"].names if family != old_family else []:
         if record.nameID in NAMING_RECORDS:
             text = record.toUnicode()
             if record.nameID == 6:

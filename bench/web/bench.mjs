@@ -21,10 +21,16 @@
 // resident memory of chromium's renderer and GPU processes (/proc). The floor's tab after its start,
 // and the program's after its start, for comparison.
 //
+// The networks and processors of a school: with DevTools' throttling (network and CPU), a fresh profile
+// each visit, the program and the floor in turn, the first visit timed the same way, and the bytes that
+// had moved by then (transferSize of the page and of every file that had arrived). Median of
+// --network-runs visits of each.
+//
 // Prints a table, writes OUT/bench.json, and exits with 1 when --enforce is given and a median ratio is
-// above the target.
+// above the target, or the slow 4G start or its bytes above their limits.
 //   node bench.mjs --program DIR --floor DIR --where FILE --out DIR [--runs 11] [--width 1280]
 //                  [--height 800] [--ratio-target 1.2] [--enforce] [--timeout-ms 120000]
+//                  [--network-runs 5]
 import {mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
@@ -42,6 +48,15 @@ const CHROMIUM = {
          '--disable-component-update', '--disable-sync', '--no-first-run'],
 };
 const VISITS = ['cold', 'warm', 'worker'];
+// Bytes per second from megabits per second.
+const mbit = value => value * 1e6 / 8;
+const NETWORKS = [
+  {name: 'school Wi-Fi', download: mbit(10), upload: mbit(5), latency: 40, cpu: 1},
+  {name: 'slow 4G', download: mbit(1.6), upload: mbit(0.75), latency: 150, cpu: 4},
+  {name: 'CPU 6x', download: 0, upload: 0, latency: 0, cpu: 6},
+];
+// The slow 4G first visit: at most this long to the start menu, and this many bytes before it.
+const SLOW_LIMITS = {ms: 15000, bytes: 2.5e6};
 const MIB = 1024 * 1024;
 // How long the tab is left before its memory is read: the last screen let go, timers run out.
 const SETTLE_MS = 1000;
@@ -58,6 +73,7 @@ const {values: options} = parseArgs({
     'ratio-target': {type: 'string', default: '1.2'},
     enforce: {type: 'boolean', default: false},
     'timeout-ms': {type: 'string', default: '120000'},
+    'network-runs': {type: 'string', default: '5'},
   },
 });
 if (!options.program || !options.floor || !options.where || !options.out) {
@@ -266,6 +282,27 @@ async function memory(site, walk) {
   }
 }
 
+// A first visit on a throttled network and processor: the time to the window drawn, and the bytes that
+// had arrived by then.
+async function throttledVisit(site, network) {
+  const {browser, close} = await launch();
+  try {
+    const page = await openPage(browser, site.title);
+    if (network.download)
+      await page.emulateNetworkConditions(network);
+    await page.emulateCPUThrottling(network.cpu > 1 ? network.cpu : null);
+    const result = await visit(page, site.url);
+    result.bytes = await page.evaluate(drawn => {
+      const [navigation] = performance.getEntriesByType('navigation');
+      return performance.getEntriesByType('resource').filter(entry => entry.responseEnd <= drawn)
+        .reduce((sum, entry) => sum + entry.transferSize, navigation?.transferSize ?? 0);
+    }, result.drawn);
+    return result;
+  } finally {
+    await close();
+  }
+}
+
 const median = values => {
   const sorted = [...values].sort((a, b) => a - b);
   const middle = Math.floor(sorted.length / 2);
@@ -293,6 +330,16 @@ try {
     for (const name of order)
       figures.samples[name].push(await visits(sites[name]));
     process.stdout.write(`   run ${run + 1}/${runs}\r`);
+  }
+  figures.networks = {};
+  for (const network of NETWORKS) {
+    const samples = {program: [], floor: []};
+    for (let run = 0; run < Number(options['network-runs']); ++run) {
+      for (const name of run % 2 ? ['floor', 'program'] : ['program', 'floor'])
+        samples[name].push(await throttledVisit(sites[name], network));
+      process.stdout.write(`   ${network.name} ${run + 1}/${options['network-runs']}\r`);
+    }
+    figures.networks[network.name] = {network, samples};
   }
   figures.memory = {
     program: await memory(sites.program, true),
@@ -351,6 +398,28 @@ for (const kind of rows) {
   const {programStages: p, floorStages: f, program, floor} = figures.medians[kind];
   lines.push(`   ${kind.padEnd(8)} ${ms(p.wasmArrived)}, ${ms(p.instantiated)}, ${ms(program)} | ` +
     `${ms(f.wasmArrived)}, ${ms(f.instantiated)}, ${ms(floor)}`);
+}
+if (figures.networks) {
+  lines.push('   first visit, throttled, cold   program: start menu, bytes before it   floor: window, bytes   limit');
+  for (const [name, {samples}] of Object.entries(figures.networks)) {
+    const m = {
+      program: median(samples.program.map(sample => sample.drawn)),
+      programBytes: median(samples.program.map(sample => sample.bytes)),
+      floor: median(samples.floor.map(sample => sample.drawn)),
+      floorBytes: median(samples.floor.map(sample => sample.bytes)),
+    };
+    figures.networks[name].medians = m;
+    let verdict = '';
+    if (name === 'slow 4G') {
+      const met = m.program <= SLOW_LIMITS.ms && m.programBytes <= SLOW_LIMITS.bytes;
+      verdict = `${SLOW_LIMITS.ms / 1000} s, ${SLOW_LIMITS.bytes / 1e6} MB ${met ? 'met' : 'MISSED'}`;
+      if (!met && options.enforce)
+        failures.push(`slow 4G: the start menu after ${ms(m.program)}, ${m.programBytes} bytes before it`);
+    }
+    const mb = value => `${(value / 1e6).toFixed(2)} MB`;
+    lines.push(`   ${name.padEnd(30)} ${ms(m.program).padStart(9)}, ${mb(m.programBytes).padStart(8)}`.padEnd(72) +
+      `${ms(m.floor).padStart(9)}, ${mb(m.floorBytes).padStart(8)}   ${verdict}`);
+  }
 }
 if (figures.memory) {
   const {program, floor} = figures.memory;

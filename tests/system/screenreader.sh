@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Does an addition with the keyboard alone under the Orca screen reader, on a virtual display, and
-# prints what Orca said: the screen's title and problem, the verdict after a wrong and after a right
-# check, the new problem, and the score with its grade. Fails if any of them was not said.
+# prints what Orca said at each step: the screen's title and problem, the name of every box the Tab
+# reaches, the verdict after a wrong and after a right check, the new problem, the score screen's title
+# and the score with its grade. Fails if any of them was not said.
+#   --desktop   (the default) the program as the pupil starts it on Linux;
+#   --browser   the browser's program, served as a school's server serves it (web/server.mjs), in
+#               Debian's chromium with its accessibility on, read by Orca through AT-SPI as the desktop
+#               is, the same keys pressed, the same things expected.
 # Orca speaks through a silent speech server (lib/silentspeech.py) that writes down every utterance as
 # it is said; each step waits for what it should make Orca say, within a bound. A CTest test of the
 # label system (tests/system/CMakeLists.txt), run on the build it is given.
-#   screenreader.sh     (ABACOLO_BUILD_DIR: the build with abacolo and the screen renderer)
+#   screenreader.sh [--desktop|--browser]   (ABACOLO_BUILD_DIR: the build with abacolo and the screen
+#                                            renderer; the browser's site in build-web/dist/)
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 HERE="$ROOT/tests/system"
 ORCA_SECONDS=30     # the longest wait for Orca to start speaking
 SPEECH_SECONDS=15   # the longest wait for an utterance
-WINDOW_SECONDS=20   # the longest wait for a window
+WINDOW_SECONDS=20   # the longest wait for a window (the browser's: the page loaded and started too)
+MODE=${1:---desktop}
+case "$MODE" in
+  --desktop | --browser) ;;
+  *) echo "usage: screenreader.sh [--desktop|--browser]" >&2; exit 2 ;;
+esac
+SITE="${ABACOLO_WEB_SITE:-$ROOT/build-web/dist}"  # ABACOLO_WEB_SITE: another build's site
+[ "$MODE" = --desktop ] || [ -s "$SITE/index.html" ] || fail "no $SITE/index.html: scripts/web --build makes it"
 
 . "$HERE/lib/names.sh"
 names_load "$BUILD_DIR/tools/screenshots/abacolo_screenshots" window
@@ -59,8 +72,21 @@ more_than() { [ "$(spoken)" -gt "$1" ]; }
 xvfb_wait_until "$ORCA_SECONDS" test -s "$speech" || fail "Orca did not start within $ORCA_SECONDS s"
 
 n=$(spoken)
-"$BUILD_DIR/abacolo" >/dev/null 2>&1 &
-app=$!
+if [ "$MODE" = --desktop ]; then
+  "$BUILD_DIR/abacolo" >/dev/null 2>&1 &
+  app=$!
+else
+  # The site on a port of its own, and chromium showing only the page, with its accessibility on.
+  node "$HERE/web/server.mjs" "$SITE" >"$work/server.txt" 2>&1 &
+  server=$!
+  xvfb_at_exit 'kill "$server" 2>/dev/null'
+  xvfb_wait_until 10 grep -q "^serving" "$work/server.txt" || fail "the site's server did not start"
+  url=$(grep -o 'http://[^ ]*' "$work/server.txt")
+  chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/chromium" --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync --enable-unsafe-swiftshader \
+    --window-position=0,0 --window-size=1280,800 --app="$url" >"$work/chromium.log" 2>&1 &
+  app=$!
+fi
 xvfb_at_exit 'kill "$app" 2>/dev/null'
 xvfb_wait_window "$START_MENU_TITLE" "$WINDOW_SECONDS" "$app" >/dev/null ||
   fail "the start menu did not appear within $WINDOW_SECONDS s"
@@ -75,6 +101,7 @@ key() {
   xvfb_wait_until "$SPEECH_SECONDS" more_than "$n" || true
 }
 # Start menu: "&Esci" has the focus; Tab twice reaches the plus button.
+t_menu=$(clock)
 key Tab
 key Tab
 t_open=$(clock); n=$(spoken); xdotool key space
@@ -84,9 +111,11 @@ wait_said "$n" "[0-9]+ \+ [0-9]+ \+ [0-9]+" "the addition's problem"
 # A wrong check: the result row is empty.
 t_wrong=$(clock); n=$(spoken); xdotool key alt+c
 wait_said "$n" "Sbagliato! Ripeti" "the wrong verdict"
-# A right check: the sum typed into the result row from the units, where the focus waits.
-line=$(/usr/bin/python3 "$HERE/lib/problem.py")
+# A right check: the problem as it was heard, its sum typed into the result row from the units, where
+# the focus waits, a Tab after each digit.
+line=$(cut -d' ' -f2- "$speech" | grep -oE "[0-9]+ \+ [0-9]+ \+ [0-9]+" | tail -n 1)
 printf -v digits '%04d' "$((${line// /}))"
+t_boxes=$(clock)
 for i in 3 2 1 0; do xdotool type "${digits:$i:1}"; key Tab; done
 t_right=$(clock); n=$(spoken); xdotool key alt+c
 wait_said "$n" "Complimenti! Vai avanti" "the praise"
@@ -99,7 +128,8 @@ wait_said "$n" "$SCORE_TITLE" "the score screen's title"
 t_score=$(clock); n=$(spoken); xdotool key alt+c
 wait_said "$n" "Esercitati di più" "the grade"
 t_title=$(clock); n=$(spoken); xdotool key KP_Insert+KP_Enter
-wait_said "$n" "^$SCORE_TITLE$" "the title on request"
+# The browser's window is named by the page's title and the browser's name.
+wait_said "$n" "^$SCORE_TITLE( - Chromium)?$" "the title on request"
 t_end=$(clock)
 # Orca writes its debug log in full as it ends.
 kill "$orca"; wait "$orca" 2>/dev/null || true
@@ -108,21 +138,35 @@ kill "$orca"; wait "$orca" 2>/dev/null || true
 said() { awk -v from="$1" -v to="$2" '$1 >= from && $1 < to' "$speech"; }
 words() { said "$1" "$2" | cut -d' ' -f2- | tr '\n' '|'; }
 
-echo "What Orca said, in seconds since the epoch:"
-said 0 "$t_end" | sed 's/^/  /'
+steps=("$t_menu" "the start menu, Tab, Tab" "$t_open" "\"+\": the addition opens" "$t_wrong" "Alt+C, nothing written"
+       "$t_boxes" "the sum typed, Tab after each digit" "$t_right" "Alt+C" "$t_score" "Alt+P, then Alt+C"
+       "$t_title" "Orca's command for the title" "$t_end" "")
+echo "What Orca said ($MODE), step by step:"
+for ((i = 0; i + 2 < ${#steps[@]}; i += 2)); do
+  echo "  ${steps[i + 1]}:"
+  said "${steps[i]}" "${steps[i + 2]}" | cut -d' ' -f2- | sed 's/^/      /'
+done
 failed=0
 expect() { # expect WHAT SAID PATTERN
   if grep -qE "$3" <<<"$2"; then echo "ok: $1"; else echo "MISSING: $1"; failed=1; fi
 }
 # A notification as Orca 43 (Debian 12) says it, "notification TEXT.", or as Orca 48 (Debian 13) does,
-# "notification", then "TEXT" with the label's description.
-note='notification[ |]'
+# "notification", then "TEXT" with the label's description; the page's live region as plain "TEXT".
+# A window is a "frame" on the desktop, the screen's copy in the page a "dialog"; a digit box "text" on
+# the desktop, "entry" in the page.
+if [ "$MODE" = --desktop ]; then
+  note='notification[ |]' window=frame box=text
+else
+  note='' window=dialog box=entry
+fi
 expect "the title, then the problem, on opening" "$(words "$t_open" "$t_wrong")" \
-  "$ADDITION_TITLE frame\.?\|.*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .]"
+  "$ADDITION_TITLE $window\.?\|.*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .|]"
 expect "the wrong verdict, the focus in the units of the result" "$(words "$t_wrong" "$t_right")" \
-  "unità, risultato text\.\|${note}Sbagliato! Ripeti[ .]"
+  "unità, risultato $box\.\|${note}Sbagliato! Ripeti[ .|]"
+expect "every box of the result by its name at its Tab" "$(words "$t_boxes" "$t_right")" \
+  "decine, risultato.*centinaia, risultato.*migliaia, risultato"
 expect "the praise, then the new problem" "$(words "$t_right" "$t_score")" \
-  "${note}Complimenti! Vai avanti[ .].*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .]"
+  "${note}Complimenti! Vai avanti[ .|].*${note}[0-9]+ \+ [0-9]+ \+ [0-9]+[ .|]"
 expect "the counts with their captions and the grade" "$(words "$t_score" "$t_title")" \
   "Risposte giuste: 1\. Risposte sbagliate: 1\. Non ci siamo\. Esercitati di più\."
 expect "the title on request" "$(words "$t_title" "$t_end")" "(^|\|)$SCORE_TITLE\|"

@@ -5,7 +5,7 @@
 # start menu and the bytes of a first visit (at most 6 MB); the page reloaded offline; an update
 # replacing the files kept; the single file from file://; the teacher's page tapped with a finger;
 # a pupil's walk with a finger at 1280x800, 1920x1080 and 1080x1920, served and from file://, and once
-# resized half-way. The browser build is brought up to date first (scripts/web --build). A CTest test of
+# resized half-way; axe-core on the start menu and the addition, and the page zoomed to 200 %. The browser build is brought up to date first (scripts/web --build). A CTest test of
 # the label system (system_web); photographs and figures in build-web/proof/.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 HERE="$ROOT/tests/system"
@@ -26,6 +26,8 @@ if ! cmp -s "$HERE/web/package-lock.json" "$tools/package-lock.json"; then
   (cd "$tools" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null)
 fi
 cp "$HERE"/web/*.mjs "$ROOT"/bench/web/*.mjs "$tools/"
+QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tools/screenshots/abacolo_screenshots" --where 1280x800 \
+  >"$PROOF/where-1280x800.txt" 2>/dev/null
 failed=()
 for browser in chromium firefox; do
   echo "== proof in $browser: served with compression, offline, the teacher's page, walks with a finger"
@@ -34,4 +36,6 @@ for browser in chromium firefox; do
     --where "$BUILD_DIR/tools/screenshots/abacolo_screenshots" \
     --sizes "$WALK_SIZES" --resize "$WALK_RESIZE" --first-visit-limit "$FIRST_VISIT_LIMIT" || failed+=("$browser")
 done
+echo "== axe-core in chromium: the start menu and the addition, and the page zoomed to 200 %"
+node "$tools/axe.mjs" --dist "$WEB_BUILD/dist" --where "$PROOF/where-1280x800.txt" --out "$PROOF" || failed+=(axe-core)
 [ ${#failed[@]} -eq 0 ] || fail "the proof failed in ${failed[*]} (see $PROOF)"
