@@ -125,7 +125,8 @@ val readerRoot() {
     root.set("id", std::string("abacolo-lettore"));
     setAttribute(root, "role", "application");
     setAttribute(root, "aria-label", "Abacolo");
-    setAttribute(root, "style", "position: fixed; inset: 0; z-index: -1; overflow: hidden; pointer-events: none;");
+    setAttribute(root, "style",
+                 "position: fixed; inset: 0; z-index: -1; overflow: hidden; pointer-events: none;");
     root.call<void>("addEventListener", std::string("keydown"), val::module_property("abacoloReaderKey"));
     root.call<void>("addEventListener", std::string("keyup"), val::module_property("abacoloReaderKey"));
     document()["body"].call<void>("appendChild", root);
@@ -359,8 +360,8 @@ void forwardKey(val event) {
     if (block.isNull() || !block["isConnected"].as<bool>())
         return;
     val init = val::object();
-    for (const char* field : {"key", "code", "location", "repeat", "isComposing", "ctrlKey", "shiftKey", "altKey",
-                              "metaKey"})
+    for (const char* field :
+         {"key", "code", "location", "repeat", "isComposing", "ctrlKey", "shiftKey", "altKey", "metaKey"})
         init.set(field, event[field]);
     init.set("bubbles", true);
     init.set("cancelable", true);
@@ -372,8 +373,8 @@ void forwardKey(val event) {
 }
 
 void pressed(val event) {
-    const std::string number = event["currentTarget"].call<val>("getAttribute", std::string("data-control"))
-                                   .as<std::string>();
+    const std::string number =
+        event["currentTarget"].call<val>("getAttribute", std::string("data-control")).as<std::string>();
     for (const Copy& copy : copies()) {
         for (const Item& item : copy.items) {
             if (std::to_string(item.number) != number)

@@ -41,7 +41,7 @@ async function audit(page, name) {
     failures.push(`${name}: ${violation.id} (${violation.impact}) on ${violation.nodes} element(s)`);
 }
 
-const plus = places.get('frminizio cmd+');
+const plus = places.get('frminizio cmdadd');
 if (!plus)
   failures.push('the screen renderer gave no place for the start menu\'s "+"');
 const server = await serve(options.dist);
