@@ -27,9 +27,10 @@ void setStyle(val& node, const char* css) {
 }
 
 void keepSystemKeyboardClosed() {
-    // Qt reads the keys through a hidden text field of its own, which it focuses with every control; on
-    // a touch panel that would open the system's keyboard over the screen. "none" leaves a physical
-    // keyboard as it is.
+    // Qt reads the keys through a hidden text field of its own, which it would focus with every control
+    // (the screen reader's copy, webreader.cpp, takes that focus, but gives it back where it cannot be
+    // made); on a touch panel that would open the system's keyboard over the screen. "none" leaves a
+    // physical keyboard as it is.
     val fields = document().call<val>("querySelectorAll", std::string("body > input"));
     const int count = fields["length"].as<int>();
     for (int i = 0; i < count; ++i)
